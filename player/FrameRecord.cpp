@@ -1,0 +1,12 @@
+#include "player/FrameRecord.h"
+
+FrameRecord& FrameRecord::current()
+{
+    static FrameRecord record;
+    return record;
+}
+
+void ResetFrameRecord()
+{
+    FrameRecord::current() = FrameRecord();
+}

@@ -1,0 +1,3 @@
+#include "player/PlayerApplication.h"
+
+int PlayerApplication::run(const QString&) { return 0; }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "player/RecordValue.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Reads the values of a record file in order. Values are separated by line
+// ends or commas; blanks around a value are skipped; quotes are removed; a
+// quoted string runs to its closing quote. Each read returns false when the
+// value is missing (end of file) or cannot become the field's type; the
+// caller turns that into its own message and keeps what it read before.
+class RecordReader {
+public:
+    RecordReader() = default;
+    explicit RecordReader(const QByteArray& bytes);
+
+    // Reads the whole file (its name resolved without regard to case).
+    bool open(const QString& path);
+
+    bool readValue(RecordValue& out);
+    bool readString(QString& out);
+    bool readInt16(qint16& out);
+    bool readInt32(qint32& out);
+    bool readSingle(float& out);
+    bool readDouble(double& out);
+    bool readBoolean(bool& out);
+
+    // True when no value is left (blanks and line ends do not count).
+    bool atEnd() const;
+
+    QString errorString() const { return m_error; }
+
+private:
+    bool fail(const QString& error);
+    bool readNumber(double& out);
+
+    QString m_text;
+    qsizetype m_pos = 0;
+    QString m_error;
+};
