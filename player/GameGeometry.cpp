@@ -1,0 +1,24 @@
+#include "player/GameGeometry.h"
+
+#include "player/Twips.h"
+
+#include <cmath>
+
+namespace GameGeometry {
+
+std::optional<QRect> pictureArea(QSize screenPixels, int screenWidth, int screenHeight)
+{
+    if (screenWidth < 1 || screenWidth > kMaxSide || screenHeight < 1 || screenHeight > kMaxSide)
+        return std::nullopt;
+    const int width = screenWidth * Twips::kPerPixel;
+    const int height = screenHeight * Twips::kPerPixel;
+    const int screenW = Twips::fromPixels(screenPixels.width());
+    const int screenH = Twips::fromPixels(screenPixels.height());
+    // Int() rounds down, also for negative halves when the area is larger
+    // than the screen.
+    const int left = int(std::floor(screenW / 2.0)) - int(std::floor(width / 2.0));
+    const int top = int(std::floor(screenH / 2.0)) - int(std::floor(height / 2.0));
+    return QRect(left, top, width, height);
+}
+
+}  // namespace GameGeometry
