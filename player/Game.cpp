@@ -56,6 +56,11 @@ Game::Game(QWidget* parent)
 
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
+    // The bar keeps light colours of its own over the black window.
+    menuBar->setStyleSheet(QStringLiteral(
+        "QMenuBar { background: #efe8d8; color: #2a1a0c; border-bottom: 1px solid #8a6a3a; }"
+        "QMenuBar::item { padding: 3px 12px; background: transparent; }"
+        "QMenuBar::item:selected { background: #6b3a1a; color: #ffe9b0; }"));
     mnuExit = menuBar->addAction(QStringLiteral("Exit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     mnuSaveGame = menuBar->addAction(QStringLiteral("Save game"));
