@@ -59,3 +59,18 @@ QColor DeviceContext::color(uint32_t colorRef) const
     }
     return QColor(int(colorRef & 0xff), int((colorRef >> 8) & 0xff), int((colorRef >> 16) & 0xff));
 }
+
+bool DeviceContext::select(const GdiObject& object)
+{
+    if (const auto* p = std::get_if<GdiPen>(&object))
+        pen = *p;
+    else if (const auto* b = std::get_if<GdiBrush>(&object))
+        brush = *b;
+    else if (const auto* f = std::get_if<GdiFont>(&object))
+        font = *f;
+    else if (const auto* pal = std::get_if<GdiPalette>(&object))
+        palette = pal->colors;
+    else
+        return false;
+    return true;
+}

@@ -46,6 +46,9 @@ public:
     // Logical units to device units.
     QTransform toDevice() const { return world * pageTransform(); }
 
+    // Makes a pen, brush, font or palette current; false for other objects.
+    bool select(const GdiObject& object);
+
     // A COLORREF as records carry it; palette indices look up the palette.
     QColor color(uint32_t colorRef) const;
 };
