@@ -8,6 +8,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/imgutils.h>
+#include <libavutil/log.h>
 #include <libswscale/swscale.h>
 }
 
@@ -38,6 +39,8 @@ void AviDecoder::close()
 int AviDecoder::open(const QString& path)
 {
     close();
+    // FFmpeg's notes about odd but playable files are of no use to a player.
+    av_log_set_level(AV_LOG_ERROR);
     if (!QFile::exists(path))
         return Mci::FileNotFound;
     const QByteArray name = QFile::encodeName(path);

@@ -1,0 +1,64 @@
+// How long a sound takes to be heard: from mmOpen to the first audible
+// samples in the mixer's output, for a WAV and for a MIDI file (SoundFont
+// already loaded, as it is after the first soundtrack of a game).
+#include "platform/media/AudioMixer.h"
+#include "platform/media/SynthPool.h"
+#include "player/state/Mmedia.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QThread>
+
+namespace {
+
+QString fixture(const char* name)
+{
+    return QStringLiteral(QUENDARA_TEST_DATA "/media/") + QString::fromLatin1(name);
+}
+
+void untilHeard(benchmark::State& state, const QString& file)
+{
+    AudioMixer& mixer = AudioMixer::instance();
+    Mmedia media;
+    for (auto _ : state) {
+        const quint64 before = mixer.audibleFrames();
+        media.mmOpen(file);
+        media.mmPlay();
+        while (mixer.audibleFrames() == before)
+            QThread::usleep(100);
+        state.PauseTiming();
+        media.mmClose();
+        // Let the blocks already mixed drain, so the next round starts silent.
+        QThread::msleep(40);
+        state.ResumeTiming();
+    }
+}
+
+void BM_WavOpenPlayUntilHeard(benchmark::State& state)
+{
+    untilHeard(state, fixture("tone_pcm16_mono.wav"));
+}
+BENCHMARK(BM_WavOpenPlayUntilHeard)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
+
+void BM_MidiOpenPlayUntilHeard(benchmark::State& state)
+{
+    SynthPool::instance().preload();
+    untilHeard(state, fixture("tune_format0.mid"));
+}
+BENCHMARK(BM_MidiOpenPlayUntilHeard)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
+        qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
