@@ -306,7 +306,7 @@ QImage DibDecoder::decode(QByteArrayView info, QByteArrayView bits, const Option
         return {};
     if (h.compression == Jpeg || h.compression == Png)
         return decodeEmbedded(bits, h);
-    if (!ImageLimits::fits(h.width, h.height))
+    if (!ImageLimits::fits(h.width, h.height) || h.width * h.height > options.maxPixels)
         return {};
     if ((h.compression == Rle4 || h.compression == Rle8) && options.icon)
         return {};

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QRgb>
 
+#include "platform/pictures/ImageLimits.h"
+
 // Decodes device-independent bitmaps: the pixel layout shared by .bmp files,
 // icon and cursor images and the bitmaps inside metafiles. Handles the core
 // and info headers (up to V5), 1, 2, 4, 8, 16, 24 and 32 bits per pixel,
@@ -27,6 +29,9 @@ public:
         bool icon = false;
         // Honour an alpha channel that the header declares with a mask.
         bool declaredAlpha = true;
+        // Larger bitmaps are refused. RLE data can describe a huge bitmap
+        // in a few bytes, so the data alone does not bound the size.
+        int64_t maxPixels = ImageLimits::maxPixels;
     };
 
     // `info` starts with the header and holds the colour table; `bits` holds

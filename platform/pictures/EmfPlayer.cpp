@@ -14,6 +14,10 @@
 
 namespace {
 
+// Clip art never holds bitmaps this large; a bound keeps a damaged file
+// from making every blit allocate hundreds of megabytes.
+constexpr int64_t maxBitmapPixels = int64_t(4096) * 4096;
+
 constexpr uint32_t emfSignature = 0x464D4520;  // " EMF"
 constexpr uint32_t stockFlag = 0x80000000u;
 
@@ -540,6 +544,7 @@ QImage EmfSession::bitmap(QByteArrayView record, uint32_t offInfo, uint32_t size
     options.paletteIndices = usage == Gdi::DibPalColors;
     options.palette = dc_.palette;
     options.rleSkipsTransparent = true;
+    options.maxPixels = maxBitmapPixels;
     const QByteArrayView info = record.sliced(offInfo, sizeInfo);
     upward = bottomUp(info);
     return DibDecoder::decode(info, record.sliced(offBits, sizeBits), options);
@@ -733,7 +738,8 @@ QImage EmfPlayer::render(const QByteArray& bytes)
     const uint32_t headerSize = header.u32();
     const QRectF bounds = readBox(header);
     const QRectF frame = readBox(header);
-    header.skip(12);  // signature, version, size
+    header.skip(8);  // signature, version
+    const uint32_t declaredBytes = header.u32();
     header.u32();     // records
     const uint16_t handles = header.u16();
     header.skip(14);  // reserved, description, palette entries
@@ -745,7 +751,8 @@ QImage EmfPlayer::render(const QByteArray& bytes)
         if (umX > 0 && umY > 0)
             mmX = umX / 1000, mmY = umY / 1000;
     }
-    if (!header.ok() || headerSize < 88 || headerSize > uint32_t(bytes.size()))
+    // A file shorter than its header says has lost its end.
+    if (!header.ok() || headerSize < 88 || headerSize > uint32_t(bytes.size()) || declaredBytes > uint64_t(bytes.size()))
         return {};
     const double perMmX = deviceX > 0 && mmX > 0 ? deviceX / mmX : 96 / 25.4;
     const double perMmY = deviceY > 0 && mmY > 0 ? deviceY / mmY : 96 / 25.4;

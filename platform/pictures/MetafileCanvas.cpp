@@ -57,6 +57,8 @@ double axisScale(const QTransform& m, bool vertical)
 // height cannot ask the font engine for gigantic glyphs.
 constexpr int maxFontPixels = 2048;
 
+constexpr int maxClipElements = 20000;
+
 }  // namespace
 
 MetafileCanvas::MetafileCanvas(QImage& target, const QTransform& outer)
@@ -526,6 +528,11 @@ void MetafileCanvas::combineClip(DeviceContext& dc, const std::optional<QPainter
     }
     const QPainterPath base = dc.clip.value_or(fullArea());
     const QPainterPath other = area.value_or(fullArea());
+    // Combining outlines costs more the more they hold; a file that keeps
+    // cutting the clip into pieces would otherwise take minutes. No drawing
+    // program made clips anywhere near this.
+    if (base.elementCount() + other.elementCount() > maxClipElements)
+        return;
     switch (mode) {
     case Gdi::RgnAnd:
         dc.clip = base.intersected(other);

@@ -14,6 +14,10 @@
 
 namespace {
 
+// Clip art never holds bitmaps this large; a bound keeps a damaged file
+// from making every blit allocate hundreds of megabytes.
+constexpr int64_t maxBitmapPixels = int64_t(4096) * 4096;
+
 constexpr uint32_t placeableKey = 0x9AC6CDD7;
 constexpr qsizetype placeableSize = 22;
 constexpr qsizetype headerSize = 18;
@@ -502,6 +506,7 @@ void WmfSession::dibBlit(uint16_t function, ByteReader& in, QByteArrayView param
     options.paletteIndices = usage == Gdi::DibPalColors;
     options.palette = dc_.palette;
     options.rleSkipsTransparent = true;
+    options.maxPixels = maxBitmapPixels;
     const QImage bitmap = DibDecoder::decodePacked(params.sliced(in.position()), options);
     if (bitmap.isNull())
         return;
@@ -705,9 +710,12 @@ QImage WmfPlayer::render(const QByteArray& bytes)
     const uint16_t type = header.u16();
     const uint16_t words = header.u16();
     header.u16();  // version
-    header.u32();  // file size
+    const uint32_t declaredWords = header.u32();
     const uint16_t objectCount = header.u16();
     if (!header.ok() || (type != 1 && type != 2) || words != 9)
+        return {};
+    // A file shorter than its header says has lost its end.
+    if (qsizetype(declaredWords) * 2 > bytes.size() - start)
         return {};
 
     QImage image(frame.size, QImage::Format_ARGB32_Premultiplied);
