@@ -22,3 +22,17 @@ struct FrameRecord {
 };
 
 void ResetFrameRecord();
+
+// Sets the frame name and reads Frames/<name>.fme into the frame record, then
+// the links count. Returns false when the .fme file could not be read
+// completely: the fields read before keep their values, the links count is
+// not read and stays 0.
+bool LoadFrameFile(const QString& name);
+
+// Reads the links file of the current frame again into LinksCount and returns
+// it; 0 when it cannot be read.
+qint16 ReadLinksCount();
+
+// Reads the ten values of a frame file into `record` (its other members are
+// left as they are).
+bool ReadFrameFile(const QString& path, FrameRecord& record);

@@ -1,6 +1,7 @@
 #include "player/ImageControl.h"
 
 #include "player/DragSource.h"
+#include "player/Twips.h"
 
 #include <QDragEnterEvent>
 #include <QMouseEvent>
@@ -22,9 +23,18 @@ void ImageControl::setStretch(bool stretch)
 void ImageControl::setPicture(const QPixmap& picture)
 {
     m_picture = picture;
-    if (!m_stretch && !m_picture.isNull())
-        resize(m_picture.deviceIndependentSize().toSize());
+    if (!m_stretch && !m_picture.isNull()) {
+        const QSize size = m_picture.deviceIndependentSize().toSize();
+        resize(size);
+        m_twips.setSize(QSizeF(Twips::fromPixels(size.width()), Twips::fromPixels(size.height())));
+    }
     update();
+}
+
+void ImageControl::setTwipsGeometry(double left, double top, double width, double height)
+{
+    m_twips = QRectF(left, top, width, height);
+    setGeometry(Twips::toPixels(left, top, width, height));
 }
 
 void ImageControl::clearPicture()

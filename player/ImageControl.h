@@ -28,6 +28,15 @@ public:
     const QPixmap& picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
 
+    // Position and size in twips, as the game's files and arithmetic hold
+    // them; the widget is placed at the matching pixels.
+    void setTwipsGeometry(double left, double top, double width, double height);
+    QRectF twipsGeometry() const { return m_twips; }
+
+    // The control's tag: the object name of an inventory icon.
+    const QString& tag() const { return m_tag; }
+    void setTag(const QString& tag) { m_tag = tag; }
+
     // The standard pointer when `pointer` is empty.
     void setPointer(const std::optional<QCursor>& pointer);
     bool hasCustomPointer() const { return m_customPointer; }
@@ -51,4 +60,6 @@ private:
     bool m_customPointer = false;
     bool m_pressedInside = false;
     QPixmap m_picture;
+    QRectF m_twips;
+    QString m_tag;
 };

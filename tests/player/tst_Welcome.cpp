@@ -8,7 +8,8 @@
 #include "player/ProjectRecord.h"
 #include "player/Twips.h"
 #include "player/frmWelcome.h"
-#include "support/TempProject.h"
+#include "platform/media/RecordingMci.h"
+#include "support/GameFiles.h"
 
 #include <QtTest>
 
@@ -176,6 +177,10 @@ private slots:
     void startNewGameHidesTheWelcomeAndExitBringsItBack()
     {
         auto w = openOn(record(QStringLiteral("1.00"), QString(), QString(), QString()));
+        ScriptedDialogs dialogs;
+        RecordingMci mci;
+        GameFiles::writeFrame(*m_project, QStringLiteral("Start"), GameFiles::Frame());
+        GameFiles::writeVariables(*m_project, {});
         w->show();
         w->Image5_Click();
         Game* game = Game::loaded();
@@ -186,6 +191,7 @@ private slots:
         QVERIFY(!Game::loaded());
         QVERIFY(w->isVisible());
         QCOMPARE(m_programEnds, 0);
+        QVERIFY(dialogs.shown().isEmpty());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
