@@ -565,7 +565,9 @@ void WmfSession::createPatternBrush(uint16_t function, ByteReader& in, QByteArra
             QImage pattern(width, height, QImage::Format_Mono);
             for (int y = 0; y < height; ++y) {
                 const QByteArrayView row = in.block(widthBytes);
-                std::memcpy(pattern.scanLine(y), row.data(), size_t(std::min<qsizetype>(pattern.bytesPerLine(), widthBytes)));
+                const qsizetype n = std::min<qsizetype>(pattern.bytesPerLine(), row.size());
+                if (n > 0)
+                    std::memcpy(pattern.scanLine(y), row.data(), size_t(n));
             }
             brush.pattern = pattern;
             brush.monochrome = true;
