@@ -15,6 +15,7 @@
 #include "player/RecordReader.h"
 #include "player/RecordValue.h"
 #include "player/Twips.h"
+#include "player/frmSaveGame.h"
 #include "player/frmWelcome.h"
 #include "player/state/GameVariables.h"
 #include "player/state/Mmedia.h"
@@ -629,8 +630,13 @@ void Game::mnuExit_Click() { unload(); }
 
 void Game::mnuSaveGame_Click()
 {
-    if (g_saveGame)
+    if (g_saveGame) {
         g_saveGame();
+        return;
+    }
+    frmSaveGame dialog(this);
+    dialog.LoadSaveGames();
+    dialog.exec();
 }
 
 void Game::Form_Unload()

@@ -1,4 +1,5 @@
 #include "player/frmWelcome.h"
+#include "player/frmLoadGame.h"
 
 #include "platform/DesktopScreen.h"
 #include "platform/Dialogs.h"
@@ -349,8 +350,13 @@ void frmWelcome::Image5_Click()
 
 void frmWelcome::Image6_Click()
 {
-    if (g_loadGame)
+    if (g_loadGame) {
         g_loadGame();
+        return;
+    }
+    frmLoadGame dialog(this);
+    dialog.LoadSaveGames();
+    dialog.exec();
 }
 
 void frmWelcome::Image7_Click() { unload(); }
