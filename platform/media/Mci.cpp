@@ -1,6 +1,7 @@
 #include "platform/media/Mci.h"
 
 #include "platform/media/MciLayer.h"
+#include "platform/media/SynthPool.h"
 
 namespace {
 Mci::Backend& installedBackend()
@@ -25,6 +26,11 @@ Backend setBackend(Backend backend)
     Backend previous = std::move(installedBackend());
     installedBackend() = std::move(backend);
     return previous;
+}
+
+bool preloadMusic()
+{
+    return SynthPool::instance().preload();
 }
 
 void shutdownRealLayer()

@@ -51,6 +51,11 @@ using Backend = std::function<int(const QString& command, QString& reply)>;
 // restores the real devices.
 Backend setBackend(Backend backend);
 
+// Loads the General MIDI SoundFont now rather than at the first MIDI file
+// opened (about half a second with Debian's SoundFont). False when no
+// SoundFont can be loaded; MIDI files then fail to open.
+bool preloadMusic();
+
 // Closes every device of the real layer and releases the audio output, so the
 // next command opens it again with the current environment (tests switch
 // SDL's audio driver this way). Does nothing to an installed backend.

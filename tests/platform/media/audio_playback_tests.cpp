@@ -208,3 +208,29 @@ TEST_F(AudioPlaybackTest, FileNamesAreFoundWhateverTheirCase)
 }
 
 }  // namespace
+
+namespace {
+
+// A machine without a sound card: the output falls back to SDL's silent
+// driver and every sound still opens, plays and ends on time.
+TEST(AudioWithoutSoundCardTest, PlaysThroughTheSilentDriver)
+{
+    const QByteArray previous = qgetenv("SDL_AUDIODRIVER");
+    qputenv("SDL_AUDIODRIVER", "no_such_sound_card");
+    Mci::shutdownRealLayer();
+    QString reply;
+    EXPECT_EQ(mciSendString(QStringLiteral("open \"%1\" alias w type waveaudio wait").arg(fixture("tone_ima_adpcm.wav")), reply), 0);
+    EXPECT_EQ(mciSendString(QStringLiteral("open \"%1\" alias m type sequencer wait").arg(fixture("tune_format0.mid")), reply), 0);
+    EXPECT_EQ(mciSendString(QStringLiteral("play m"), reply), 0);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(mciSendString(QStringLiteral("play w wait"), reply), 0);
+    EXPECT_GE(clock.elapsed(), 400);
+    EXPECT_EQ(mciSendString(QStringLiteral("status m mode"), reply), 0);
+    EXPECT_EQ(reply, QStringLiteral("playing"));
+    EXPECT_EQ(mciSendString(QStringLiteral("close all"), reply), 0);
+    Mci::shutdownRealLayer();
+    qputenv("SDL_AUDIODRIVER", previous);
+}
+
+}  // namespace
