@@ -95,6 +95,22 @@ private slots:
         QVERIFY(!game.menusShown());
     }
 
+    void clickingTheMenuItemsRunsThem()
+    {
+        Game& game = newGame(640, 480);
+        QVERIFY(game.ResetAll());
+        game.showGame();
+        int saves = 0;
+        Game::setSaveGameHandler([&saves] { ++saves; });
+        game.ShowMenus();
+        QTest::mouseClick(game.menuBar, Qt::LeftButton, {}, game.menuBar->actionGeometry(game.mnuSaveGame).center());
+        QCOMPARE(saves, 1);
+        Game::setSaveGameHandler(nullptr);
+        QPointer<Game> guard(&game);
+        QTest::mouseClick(game.menuBar, Qt::LeftButton, {}, game.menuBar->actionGeometry(game.mnuExit).center());
+        QVERIFY(!Game::loaded());
+    }
+
     void exitUnloadsTheWindowAndTheNextGameStartsClean()
     {
         Game& game = newGame(640, 480);
