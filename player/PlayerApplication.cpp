@@ -1,8 +1,10 @@
 #include "player/PlayerApplication.h"
 
+#include "platform/media/Mci.h"
 #include "player/frmWelcome.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int PlayerApplication::run(const QString& programFolder)
 {
@@ -10,5 +12,8 @@ int PlayerApplication::run(const QString& programFolder)
     auto* welcome = new frmWelcome(programFolder);
     welcome->Form_Load();
     welcome->show();
+    // The General MIDI SoundFont takes a moment to load; loading it while the
+    // player reads the welcome window keeps the first soundtrack prompt.
+    QTimer::singleShot(100, [] { Mci::preloadMusic(); });
     return QApplication::exec();
 }
