@@ -62,30 +62,27 @@ std::optional<bool> isVisible(const QString& frame, int n, const VariablesCollec
     if (conditional == 0)
         return true;
 
-    // Each list is read name by name, so a count larger than the file's
-    // names ends at the end of the file, not in a long loop.
-    qint16 count = 0;
-    if (!in.readInt16(count))
-        return std::nullopt;
-    for (qint16 i = 0; i < count; ++i) {
-        QString name;
-        if (!in.readString(name))
+    // A list is satisfied when each of its variables holds `wanted` or is
+    // unknown (-1). Names are read one by one, so a count larger than the
+    // file's names ends at the end of the file, not in a long loop.
+    auto listHolds = [&in, &variables](qint16 wanted) -> std::optional<bool> {
+        qint16 count = 0;
+        if (!in.readInt16(count))
             return std::nullopt;
-        const qint16 v = GameVariables::value(variables, name);
-        if (v != 0 && v != -1)
-            return false;
-    }
-    if (!in.readInt16(count))
-        return std::nullopt;
-    for (qint16 i = 0; i < count; ++i) {
-        QString name;
-        if (!in.readString(name))
-            return std::nullopt;
-        const qint16 v = GameVariables::value(variables, name);
-        if (v != 1 && v != -1)
-            return false;
-    }
-    return true;
+        for (qint16 i = 0; i < count; ++i) {
+            QString name;
+            if (!in.readString(name))
+                return std::nullopt;
+            const qint16 v = GameVariables::value(variables, name);
+            if (v != wanted && v != -1)
+                return false;
+        }
+        return true;
+    };
+    const std::optional<bool> zeros = listHolds(0);
+    if (!zeros || !*zeros)
+        return zeros;
+    return listHolds(1);
 }
 
 }  // namespace AreaFile
