@@ -86,9 +86,12 @@ void PlaytestLog::frame(const QString& name)
     write(QStringLiteral("frame"), QJsonObject{{QStringLiteral("name"), name}});
 }
 
-void PlaytestLog::mci(const QString& command, int result)
+void PlaytestLog::mci(const QString& command, int result, const QString& reply)
 {
-    write(QStringLiteral("mci"), QJsonObject{{QStringLiteral("command"), command}, {QStringLiteral("result"), result}});
+    QJsonObject fields{{QStringLiteral("command"), command}, {QStringLiteral("result"), result}};
+    if (!reply.isEmpty())
+        fields.insert(QStringLiteral("reply"), reply);
+    write(QStringLiteral("mci"), fields);
 }
 
 void PlaytestLog::state(int step, const QString& command, const PlaytestState& state)

@@ -17,7 +17,8 @@ public:
 
     void message(const ScriptedDialogs::Shown& shown);
     void frame(const QString& name);
-    void mci(const QString& command, int result);
+    // `reply` is the text answer of a status query; it is logged when not empty.
+    void mci(const QString& command, int result, const QString& reply = QString());
     void state(int step, const QString& command, const PlaytestState& state);
 
     static QString iconName(Dialogs::Icon icon);

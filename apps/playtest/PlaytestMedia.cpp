@@ -28,6 +28,6 @@ int PlaytestMedia::send(const QString& command, QString& reply)
         result = MciLayer::instance().send(command, reply);
     }
     if (m_observer)
-        m_observer(command, result);
+        m_observer(command, result, reply);
     return result;
 }

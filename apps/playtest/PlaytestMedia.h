@@ -11,7 +11,7 @@
 // Constructing one installs it; destroying it restores the layer in use before.
 class PlaytestMedia {
 public:
-    using Observer = std::function<void(const QString& command, int result)>;
+    using Observer = std::function<void(const QString& command, int result, const QString& reply)>;
 
     // `silent`: commands are answered 0 with an empty reply and nothing plays.
     PlaytestMedia(bool silent, Observer observer);

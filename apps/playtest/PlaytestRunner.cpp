@@ -59,7 +59,9 @@ int PlaytestRunner::run()
     dialogs.setUnqueued(ScriptedDialogs::Unqueued::FirstButton);
     dialogs.setObserver([this](const ScriptedDialogs::Shown& shown) { onDialog(shown); });
     m_dialogs = &dialogs;
-    PlaytestMedia media(m_options.noSound, [this](const QString& command, int result) { m_log.mci(command, result); });
+    PlaytestMedia media(m_options.noSound, [this](const QString& command, int result, const QString& reply) {
+        m_log.mci(command, result, reply);
+    });
 
     // An inventory icon is dragged by the script, not by the mouse.
     Game::setDragStarter([](ImageControl*) {});

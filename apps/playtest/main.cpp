@@ -37,6 +37,20 @@ bool useOffscreenPlatform(QTemporaryFile& config)
     return true;
 }
 
+QtMessageHandler g_previousHandler = nullptr;
+
+// The offscreen platform warns about every window operation it cannot do
+// (raise, size hints); none of that concerns the game, and it would bury the
+// report of a failed step.
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg
+        && (message.startsWith(QLatin1String("This plugin does not support"))
+            || message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))))
+        return;
+    g_previousHandler(type, context, message);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -97,6 +111,7 @@ int main(int argc, char** argv)
         qputenv("SDL_AUDIODRIVER", "dummy");
         if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
             qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
+        g_previousHandler = qInstallMessageHandler(quietOffscreen);
     }
 
     QApplication app(argc, argv);
