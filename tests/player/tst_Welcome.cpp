@@ -4,6 +4,7 @@
 #include "platform/TextMetrics.h"
 #include "player/Game.h"
 #include "player/ImageControl.h"
+#include "player/ProcessState.h"
 #include "player/ProjectPaths.h"
 #include "player/ProjectRecord.h"
 #include "player/Twips.h"
@@ -172,6 +173,21 @@ private slots:
         QCOMPARE(m_programEnds, 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(guard.isNull());
+    }
+
+    void closingWhileTheEditorRunsTheGameReturnsToTheEditor()
+    {
+        auto w = openOn(record(QStringLiteral("1.00"), QString(), QString(), QString()));
+        int returns = 0;
+        frmWelcome::setEditorReturn([&returns] { ++returns; });
+        ProcessState::StatusText = QStringLiteral("RunningFromEditor");
+        QPointer<frmWelcome> guard(w.release());
+        guard->Image7_Click();
+        QCOMPARE(returns, 1);
+        QCOMPARE(m_programEnds, 0);
+        QVERIFY(ProcessState::StatusText.isEmpty());
+        frmWelcome::setEditorReturn(nullptr);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void startNewGameHidesTheWelcomeAndExitBringsItBack()
