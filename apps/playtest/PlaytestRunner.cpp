@@ -76,11 +76,13 @@ int PlaytestRunner::run()
     m_welcome->Form_Load();
     m_welcome->show();
 
-    QEventLoop loop;
-    m_loop = &loop;
-    QTimer::singleShot(0, this, &PlaytestRunner::startStep);
-    loop.exec();
-    m_loop = nullptr;
+    letEventsRun(0);
+    for (m_step = 0; m_step < m_commands.size(); ++m_step) {
+        if (!playStep(m_commands[m_step])) {
+            m_exitCode = 1;
+            break;
+        }
+    }
 
     if (m_exitCode == 0 && dialogs.pendingAnswers() > 0) {
         // An answer nobody used means a message box the script counted on
@@ -110,38 +112,34 @@ void PlaytestRunner::cleanUp()
     frmWelcome::setLoadGameHandler({});
 }
 
-void PlaytestRunner::startStep()
+bool PlaytestRunner::playStep(const PlaytestCommand& c)
 {
-    if (m_step >= m_commands.size()) {
-        m_loop->quit();
-        return;
-    }
-    const PlaytestCommand& c = m_commands[m_step];
     m_failure.reset();
     watchGame(false);
     perform(c);
     // The step ends once the events it caused have run; a wait lets its
-    // time pass with the event loop running, so the game's timers fire.
-    const qint64 delay = c.kind == PlaytestCommand::Kind::Wait ? c.milliseconds : 0;
-    QTimer::singleShot(std::chrono::milliseconds(delay), Qt::PreciseTimer, this, &PlaytestRunner::finishStep);
-}
-
-void PlaytestRunner::finishStep()
-{
-    const PlaytestCommand& c = m_commands[m_step];
+    // time pass with the game running, so the game's timers fire.
+    letEventsRun(c.kind == PlaytestCommand::Kind::Wait ? c.milliseconds : 0);
     watchGame(false);
     const PlaytestState state = PlaytestState::capture();
     m_log.state(m_step + 1, c.text, state);
     if (!m_failure && c.isExpectation())
         m_failure = PlaytestExpectation::check(c, state, m_lastMessage);
-    if (m_failure) {
-        m_errors << QStringLiteral("playtest: step %1 (line %2: %3) failed: %4\n").arg(m_step + 1).arg(c.line).arg(c.text, *m_failure);
-        m_exitCode = 1;
-        m_loop->quit();
-        return;
-    }
-    ++m_step;
-    QTimer::singleShot(0, this, &PlaytestRunner::startStep);
+    if (!m_failure)
+        return true;
+    m_errors << QStringLiteral("playtest: step %1 (line %2: %3) failed: %4\n").arg(m_step + 1).arg(c.line).arg(c.text, *m_failure);
+    return false;
+}
+
+void PlaytestRunner::letEventsRun(qint64 milliseconds)
+{
+    // The loop returns only when control comes back to this level: when the
+    // time is up while the game waits in a loop of its own (a video playing,
+    // a waited sound), the step ends after that wait, as a player could not
+    // act before it either.
+    QEventLoop loop;
+    QTimer::singleShot(std::chrono::milliseconds(milliseconds), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 void PlaytestRunner::fail(const QString& why)

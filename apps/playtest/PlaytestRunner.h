@@ -13,7 +13,6 @@
 
 class Game;
 class PlaytestLog;
-class QEventLoop;
 class QTextStream;
 class frmWelcome;
 
@@ -22,6 +21,8 @@ class frmWelcome;
 // from the script and every media command reported to the log. Each command
 // is one step; after it the events it caused are let run, the state is
 // logged and, for an `expect`, checked. The first step that fails ends the run.
+// Commands are played from outside any event loop, never from inside one the
+// game runs, so a command cannot cut into a frame change or a video.
 class PlaytestRunner : public QObject {
     Q_OBJECT
 
@@ -37,8 +38,10 @@ public:
     int stepsPlayed() const { return m_step; }
 
 private:
-    void startStep();
-    void finishStep();
+    // Plays one command, logs the state after it and checks it; false when
+    // the step failed.
+    bool playStep(const PlaytestCommand& c);
+    void letEventsRun(qint64 milliseconds);
     void perform(const PlaytestCommand& c);
     void fail(const QString& why);
     void onDialog(const ScriptedDialogs::Shown& shown);
@@ -63,7 +66,6 @@ private:
     QTextStream& m_errors;
 
     ScriptedDialogs* m_dialogs = nullptr;
-    QEventLoop* m_loop = nullptr;
     QPointer<frmWelcome> m_welcome;
     QPointer<Game> m_watched;
     int m_step = 0;

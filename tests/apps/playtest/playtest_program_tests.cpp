@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 // Runs the playtest program on copies of the games in tests/data/playtest, so
@@ -264,6 +265,35 @@ TEST_F(PlaytestProgramTest, SavedGamesRoundTripAndADamagedOneLeavesTheWelcomeWin
                    + QStringLiteral("'.\nnew\nexpect frame Hall\n"),
                    {QStringLiteral("--no-sound")});
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
+}
+
+TEST_F(PlaytestProgramTest, AWaitEndsOnlyAfterTheFrameChangeItRanInto)
+{
+    // The stairs lead to the cellar after a second; the cellar's video then
+    // plays for a second. The wait is over in the middle of the video, but
+    // the step ends when the frame has finished opening.
+    const Run run = playText(QStringLiteral("new\nclick 1\ndrag 1 2\nclick 3\nclick 2\nexpect frame Stairs\nwait 1.2\n"
+                                            "expect frame Cellar\n"));
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const QList<QJsonObject> all = log();
+    qsizetype cellarOpened = -1;
+    qsizetype waitEnded = -1;
+    qsizetype videoStopped = -1;
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const QString event = all[i].value(QStringLiteral("event")).toString();
+        if (event == QLatin1String("frame") && all[i].value(QStringLiteral("name")).toString() == QLatin1String("Cellar"))
+            cellarOpened = i;
+        if (event == QLatin1String("state") && all[i].value(QStringLiteral("command")).toString() == QLatin1String("wait 1.2"))
+            waitEnded = i;
+        // A movie's alias is its number.
+        static const QRegularExpression closeMovie(QStringLiteral("^Close [0-9]+$"));
+        if (event == QLatin1String("mci") && closeMovie.match(all[i].value(QStringLiteral("command")).toString()).hasMatch())
+            videoStopped = i;
+    }
+    ASSERT_GE(cellarOpened, 0);
+    ASSERT_GE(videoStopped, 0);
+    EXPECT_LT(videoStopped, waitEnded);
+    EXPECT_LT(cellarOpened, waitEnded);
 }
 
 TEST_F(PlaytestProgramTest, WithoutSoundEveryCommandIsStillLogged)
