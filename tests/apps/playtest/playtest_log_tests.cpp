@@ -101,18 +101,6 @@ TEST_F(PlaytestLogTest, StateHoldsTheGameAsTheWindowHoldsIt)
     EXPECT_TRUE(idle.value(QStringLiteral("areas")).toArray().isEmpty());
 }
 
-TEST(PlaytestLogNames, NamesEveryIconButtonsAndAnswer)
-{
-    EXPECT_EQ(PlaytestLog::iconName(Dialogs::Icon::Information), QStringLiteral("information"));
-    EXPECT_EQ(PlaytestLog::iconName(Dialogs::Icon::Exclamation), QStringLiteral("exclamation"));
-    EXPECT_EQ(PlaytestLog::iconName(Dialogs::Icon::None), QStringLiteral("none"));
-    EXPECT_EQ(PlaytestLog::buttonsName(Dialogs::Buttons::OK), QStringLiteral("OK"));
-    EXPECT_EQ(PlaytestLog::buttonsName(Dialogs::Buttons::YesNo), QStringLiteral("YesNo"));
-    EXPECT_EQ(PlaytestLog::answerName(Dialogs::Yes), QStringLiteral("Yes"));
-    EXPECT_EQ(PlaytestLog::answerName(Dialogs::No), QStringLiteral("No"));
-    EXPECT_EQ(PlaytestLog::answerName(Dialogs::OK), QStringLiteral("OK"));
-}
-
 TEST(PlaytestOptionsTest, ReadsBothFormsAndRefusesMistakes)
 {
     auto parse = [](std::initializer_list<const char*> words) {
