@@ -34,9 +34,6 @@ public:
     // Plays the whole script; 0 when every step succeeded, 1 when one failed.
     int run();
 
-    // The number of steps that were played to the end.
-    int stepsPlayed() const { return m_step; }
-
 private:
     // Plays one command, logs the state after it and checks it; false when
     // the step failed.
