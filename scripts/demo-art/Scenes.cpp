@@ -312,7 +312,7 @@ QImage shore(bool withShell)
     p.drawEllipse(QPointF(127, 86), 4, 3);
     clouds(p, skyRect, cloudDark, cloudRim, 0.5, 31, 130, 0);
 
-    sea(p, QRectF(0, 236, W, 244), seaFar, seaNear, crest, 13, 1.0);
+    sea(p, QRectF(0, 236, W, 244), seaFar, seaNear, QColor(90, 104, 134), 13, 0.8);
     // The moon's path on the water.
     p.save();
     QRandomGenerator rng(77);
@@ -320,7 +320,7 @@ QImage shore(bool withShell)
         const double y = 240 + rng.bounded(110.0);
         const double spread = 6 + (y - 236) * 0.35;
         const double x = 120 + rng.bounded(spread * 2) - spread;
-        p.setPen(QPen(QColor(220, 225, 235, 60 + rng.bounded(120)), 1.2));
+        p.setPen(QPen(QColor(220, 225, 235, 40 + rng.bounded(90)), 1.2));
         p.drawLine(QPointF(x - 4 - (y - 236) * 0.05, y), QPointF(x + 4 + (y - 236) * 0.05, y));
     }
     p.restore();
@@ -542,13 +542,13 @@ void doormat(QPainter& p, bool lifted, bool keyThere)
         p.drawRect(QRectF(k.right() - 4, k.center().y(), 3, 5));
         p.restore();
     }
-    QPolygonF shape = lifted ? QPolygonF{{262, 380}, {382, 380}, {386, 394}, {258, 394}}
+    QPolygonF shape = lifted ? QPolygonF{{260, 381}, {380, 381}, {388, 400}, {252, 400}}
                              : QPolygonF{{260, 384}, {380, 384}, {394, 418}, {246, 418}};
     QPainterPath mat;
     mat.addPolygon(shape);
     mat.closeSubpath();
-    const QColor light = lifted ? QColor(88, 66, 44) : QColor(150, 108, 62);
-    const QColor dark = lifted ? QColor(44, 32, 22) : QColor(82, 56, 30);
+    const QColor light = lifted ? QColor(128, 96, 62) : QColor(150, 108, 62);
+    const QColor dark = lifted ? QColor(70, 50, 32) : QColor(82, 56, 30);
     fillTextured(p, mat, noiseTexture(QSize(W, H), dark, light, 1.6, 3, lifted ? 93 : 91, 1.8));
     p.save();
     p.setClipPath(mat);
@@ -564,9 +564,13 @@ void doormat(QPainter& p, bool lifted, bool keyThere)
     if (lifted) {
         // The near edge turned back over itself.
         QPainterPath fold;
-        fold.moveTo(258, 394);
-        fold.quadTo(320, 404, 386, 394);
-        p.setPen(QPen(QColor(30, 20, 14), 2.5));
+        fold.moveTo(252, 400);
+        fold.quadTo(320, 408, 388, 400);
+        p.setPen(QPen(QColor(170, 130, 84), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(fold);
+        fold.translate(0, 2.5);
+        p.setPen(QPen(QColor(30, 20, 14), 2));
         p.setBrush(Qt::NoBrush);
         p.drawPath(fold);
     }
@@ -645,7 +649,7 @@ void spiralStairs(QPainter& p)
     p.save();
     p.setClipRect(r);
     // A warm light falls from the top of the stair.
-    glow(p, QPointF(r.center().x(), r.top() + 20), 240, QColor(255, 170, 90, 70));
+    glow(p, QPointF(505, 130), 110, QColor(255, 170, 90, 60));
     const double cx = 520;
     // Steps wind up behind the central column: drawn from the top down so
     // the lower steps cover the upper ones.
@@ -689,11 +693,6 @@ void spiralStairs(QPainter& p)
         p.setPen(QPen(QColor(20, 20, 22), 1.5));
         p.drawLine(pt, pt + QPointF(0, 34));
     }
-    // Darkness up where the stair goes round.
-    QLinearGradient top(0, r.top(), 0, r.top() + 90);
-    top.setColorAt(0, QColor(0, 0, 0, 200));
-    top.setColorAt(1, QColor(0, 0, 0, 0));
-    p.fillRect(QRect(r.left(), r.top(), r.width(), 90), top);
     p.restore();
 }
 
@@ -1147,8 +1146,8 @@ QImage gallery(bool lit)
             beam.lineTo(-10, 150);
             beam.closeSubpath();
             QLinearGradient g(0, 0, W, 0);
-            g.setColorAt(0, QColor(255, 240, 180, 170));
-            g.setColorAt(1, QColor(255, 230, 160, 40));
+            g.setColorAt(0, QColor(255, 240, 180, 110));
+            g.setColorAt(1, QColor(255, 230, 160, 25));
             p.setPen(Qt::NoPen);
             p.setBrush(g);
             p.drawPath(beam);
@@ -1244,7 +1243,7 @@ QImage dawn()
     p.setBrush(QColor(255, 240, 200));
     p.drawEllipse(QPointF(330, 268), 30, 30);
     clouds(p, skyRect, QColor(150, 100, 120, 200), QColor(255, 200, 160), 0.45, 211, 150, 0);
-    sea(p, QRectF(0, 270, W, 210), QColor(130, 120, 150), QColor(40, 56, 90), QColor(255, 220, 170), 213, 0.6);
+    sea(p, QRectF(0, 270, W, 210), QColor(130, 120, 150), QColor(40, 56, 90), QColor(200, 170, 170), 213, 0.35);
     // The sun's path on the water.
     QRandomGenerator rng(215);
     for (int i = 0; i < 120; ++i) {
