@@ -26,14 +26,22 @@ bool toWhole(double value, double low, double high, qint64& out)
 }  // namespace
 
 RecordReader::RecordReader(const QByteArray& bytes)
-    : m_text(Windows1252::decodeText(bytes))
 {
+    setText(Windows1252::decodeText(bytes));
+}
+
+void RecordReader::setText(QString text)
+{
+    m_text = std::move(text);
+    m_pos = 0;
+    m_valuesEnd = m_text.size();
+    while (m_valuesEnd > 0 && (isBlank(m_text.at(m_valuesEnd - 1)) || isLineEnd(m_text.at(m_valuesEnd - 1))))
+        --m_valuesEnd;
 }
 
 bool RecordReader::open(const QString& path)
 {
-    m_text.clear();
-    m_pos = 0;
+    setText(QString());
     m_error.clear();
     if (path.isEmpty())
         return fail(QStringLiteral("no file name"));
@@ -45,7 +53,7 @@ bool RecordReader::open(const QString& path)
     constexpr qint64 kMaxSize = 16 * 1024 * 1024;
     if (file.size() > kMaxSize)
         return fail(QStringLiteral("file too large"));
-    m_text = Windows1252::decodeText(file.readAll());
+    setText(Windows1252::decodeText(file.readAll()));
     return true;
 }
 
@@ -57,10 +65,7 @@ bool RecordReader::fail(const QString& error)
 
 bool RecordReader::atEnd() const
 {
-    qsizetype p = m_pos;
-    while (p < m_text.size() && (isBlank(m_text[p]) || isLineEnd(m_text[p])))
-        ++p;
-    return p >= m_text.size();
+    return m_pos >= m_valuesEnd;
 }
 
 bool RecordReader::readValue(RecordValue& out)

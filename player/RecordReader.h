@@ -34,8 +34,13 @@ public:
 private:
     bool fail(const QString& error);
     bool readNumber(double& out);
+    void setText(QString text);
 
     QString m_text;
     qsizetype m_pos = 0;
+    // Just past the last character that is neither a blank nor a line end:
+    // from there on no value is left. Kept so that asking costs nothing, as
+    // a file of many blank lines asks once per line.
+    qsizetype m_valuesEnd = 0;
     QString m_error;
 };
