@@ -245,6 +245,8 @@ bool decodeRle(QByteArrayView bits, const Header& h, std::vector<int16_t>& indic
 
 QImage decodeEmbedded(QByteArrayView bits, const Header& h)
 {
+    if (h.compression == Png && !ImageLimits::pngChunksFit(bits))
+        return {};
     QImage image = QImage::fromData(bits, h.compression == Png ? "PNG" : "JPEG");
     if (image.isNull() || !ImageLimits::fits(image.width(), image.height()))
         return {};

@@ -87,6 +87,8 @@ QImage IconFile::image(int index) const
     const QByteArrayView data = QByteArrayView(bytes_).sliced(e.offset, e.size);
     QImage image;
     if (data.startsWith(pngSignature)) {
+        if (!ImageLimits::pngChunksFit(data))
+            return {};
         image = QImage::fromData(data, "PNG");
         if (image.isNull() || !ImageLimits::fits(image.width(), image.height()))
             return {};

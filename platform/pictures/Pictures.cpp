@@ -85,7 +85,7 @@ QImage decode(const QByteArray& bytes)
     if (view.startsWith("\xff\xd8\xff"))
         return decodeWithQt(bytes, "jpeg");
     if (view.startsWith("\x89PNG\r\n\x1a\n"))
-        return decodeWithQt(bytes, "png");
+        return ImageLimits::pngChunksFit(view) ? decodeWithQt(bytes, "png") : QImage();
     if (EmfPlayer::recognizes(view))
         return EmfPlayer::render(bytes);
     if (WmfPlayer::recognizes(view))
