@@ -1,0 +1,67 @@
+#include "editor/shell/Validate.h"
+
+#include "platform/Dialogs.h"
+#include "platform/FileNames.h"
+#include "player/ProjectPaths.h"
+#include "player/ProjectRecord.h"
+#include "player/RecordReader.h"
+
+namespace Validate {
+
+qint16 CheckStartFrame()
+{
+    const QString& start = ProjectRecord::current().StartingFrame;
+    if (!start.isEmpty() && FrameFileMissing(start) != No)
+        return Passed;
+    MsgBox(QStringLiteral("You must select the frame you want to show when starting the game.\n\n"
+                          "Please select a valid Starting Frame from the project properties."),
+           Dialogs::Icon::Information);
+    return No;
+}
+
+qint16 FrameFileMissing(const QString& name)
+{
+    return FileNames::exists(FileNames::inFolder(ProjectPaths::FramesPath, name + QStringLiteral(".fme"))) ? Passed : No;
+}
+
+qint16 HasForbiddenCharacters(const QString& text)
+{
+    static const QString forbidden = QStringLiteral("\\/:*?\"<>|,");
+    for (const QChar c : text) {
+        if (forbidden.contains(c))
+            return No;
+    }
+    return Passed;
+}
+
+void ShowForbiddenCharactersMessage()
+{
+    MsgBox(QStringLiteral("Sorry, a filename cannot contain any of the following characters :\n\" \\ / : * ? < > | ,"),
+           Dialogs::Icon::Exclamation);
+}
+
+qint16 IsProjectFolder(const QString& path)
+{
+    QString folder = path;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return FileNames::exists(folder + QStringLiteral("Config/General")) ? Yes : No;
+}
+
+bool HasQuotationMark(const QString& text) { return text.contains(QLatin1Char('"')); }
+
+void ShowQuotationMarkMessage() { MsgBox(QStringLiteral("Please do not use quotation marks: \"")); }
+
+bool VerifyProjectChecksum()
+{
+    qint16 stored = 0;
+    if (!ProjectDat::read(ProjectPaths::ProjectPath, stored))
+        return false;
+    RecordReader in;
+    QString name;
+    if (!in.open(ProjectPaths::ConfigPath + QStringLiteral("General")) || !in.readString(name))
+        return false;
+    return ProjectNameChecksum(name) == stored;
+}
+
+}  // namespace Validate
