@@ -1,80 +1,11 @@
-#include "platform/media/Mci.h"
-
-#include <gtest/gtest.h>
+#include "MediaPlaybackTest.h"
 
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QThread>
-
-#include <cstdlib>
 
 namespace {
 
-QString fixture(const char* name)
-{
-    return QStringLiteral(QUENDARA_TEST_DATA "/media/") + QString::fromLatin1(name);
-}
-
-int send(const QString& command, QString* reply = nullptr)
-{
-    QString text;
-    const int result = mciSendString(command, text);
-    if (reply)
-        *reply = text;
-    return result;
-}
-
-QString status(const char* alias, const char* item)
-{
-    QString reply;
-    send(QStringLiteral("status %1 %2").arg(QLatin1String(alias), QLatin1String(item)), &reply);
-    return reply;
-}
-
-// The real layer playing into SDL's "disk" driver: the mixed output lands in
-// a file, at the pace of a sound card, where the tests can read it.
-class AudioPlaybackTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        s_dir = new QTemporaryDir;
-        s_previousDriver = qgetenv("SDL_AUDIODRIVER");
-        qputenv("SDL_AUDIODRIVER", "disk");
-        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(s_dir->filePath(QStringLiteral("output.raw"))));
-        Mci::shutdownRealLayer();
-    }
-
-    static void TearDownTestSuite()
-    {
-        Mci::shutdownRealLayer();
-        qputenv("SDL_AUDIODRIVER", s_previousDriver);
-        qunsetenv("SDL_DISKAUDIOFILE");
-        delete s_dir;
-        s_dir = nullptr;
-    }
-
-    void TearDown() override { send(QStringLiteral("close all")); }
-
-    static qint64 outputSize() { return QFileInfo(s_dir->filePath(QStringLiteral("output.raw"))).size(); }
-
-    // The loudest sample written to the output since byte `from`.
-    static int loudestSince(qint64 from)
-    {
-        QFile file(s_dir->filePath(QStringLiteral("output.raw")));
-        if (!file.open(QIODevice::ReadOnly) || !file.seek(from))
-            return -1;
-        const QByteArray bytes = file.readAll();
-        const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
-        int loudest = 0;
-        for (qsizetype i = 0; i < bytes.size() / 2; ++i)
-            loudest = std::max(loudest, std::abs(int(samples[i])));
-        return loudest;
-    }
-
-    static inline QTemporaryDir* s_dir = nullptr;
-    static inline QByteArray s_previousDriver;
-};
+class AudioPlaybackTest : public MediaPlaybackTest {};
 
 TEST_F(AudioPlaybackTest, WavOfEveryEncodingPlaysAudiblyUntilItsEnd)
 {
@@ -93,6 +24,7 @@ TEST_F(AudioPlaybackTest, WavOfEveryEncodingPlaysAudiblyUntilItsEnd)
         EXPECT_EQ(status("wav7", "mode"), QStringLiteral("stopped"));
         EXPECT_EQ(status("wav7", "position"), status("wav7", "length"));
         EXPECT_GT(loudestSince(before), 4000);
+        EXPECT_NEAR(pitchSince(before), 440, 15);
         ASSERT_EQ(send(QStringLiteral("Close wav7")), 0);
     }
 }
@@ -219,8 +151,8 @@ TEST(AudioWithoutSoundCardTest, PlaysThroughTheSilentDriver)
     qputenv("SDL_AUDIODRIVER", "no_such_sound_card");
     Mci::shutdownRealLayer();
     QString reply;
-    EXPECT_EQ(mciSendString(QStringLiteral("open \"%1\" alias w type waveaudio wait").arg(fixture("tone_ima_adpcm.wav")), reply), 0);
-    EXPECT_EQ(mciSendString(QStringLiteral("open \"%1\" alias m type sequencer wait").arg(fixture("tune_format0.mid")), reply), 0);
+    EXPECT_EQ(mciSendString(QStringLiteral("open \"%1\" alias w type waveaudio wait").arg(MediaPlaybackTest::fixture("tone_ima_adpcm.wav")), reply), 0);
+    EXPECT_EQ(mciSendString(QStringLiteral("open \"%1\" alias m type sequencer wait").arg(MediaPlaybackTest::fixture("tune_format0.mid")), reply), 0);
     EXPECT_EQ(mciSendString(QStringLiteral("play m"), reply), 0);
     QElapsedTimer clock;
     clock.start();
