@@ -5,7 +5,7 @@
 
 #include <array>
 #include <bit>
-#include <vector>
+#include <algorithm>
 
 namespace {
 
@@ -192,27 +192,38 @@ qsizetype rowStride(const Header& h)
     return ((h.width * h.bitCount + 31) / 32) * 4;
 }
 
-// RLE rows decoded into palette indices; -1 marks a pixel the data skipped.
-bool decodeRle(QByteArrayView bits, const Header& h, std::vector<int16_t>& indices)
+// RLE rows decoded straight into `image`, which holds the colour of skipped
+// pixels everywhere beforehand. The data alone does not bound the picture's
+// size, so no buffer the size of the picture is made besides the picture.
+void decodeRle(QByteArrayView bits, const Header& h, const QList<QRgb>& colors, QImage& image)
 {
     const int64_t w = h.width;
     const int64_t rows = h.height;
-    indices.assign(size_t(w * rows), -1);
+    uchar* const pixels = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     ByteReader in(bits);
     int64_t x = 0;
     int64_t y = 0;  // counted from the bottom row
     const bool four = h.compression == Rle4;
+    QRgb* line = nullptr;
+    auto startLine = [&] {
+        line = y < rows ? reinterpret_cast<QRgb*>(pixels + (h.topDown ? y : rows - 1 - y) * stride) : nullptr;
+    };
+    startLine();
+    // Colour tables have an entry for every index of the depth.
     auto put = [&](int64_t px, int value) {
-        if (px < w && y < rows)
-            indices[size_t((h.topDown ? y : rows - 1 - y) * w + px)] = int16_t(value);
+        if (px < w && line)
+            line[px] = colors[value];
     };
     while (in.remaining() >= 2 && y < rows) {
         const uint8_t count = in.u8();
         const uint8_t value = in.u8();
         if (count > 0) {
-            for (int i = 0; i < count; ++i) {
-                const int v = four ? (i % 2 == 0 ? value >> 4 : value & 0x0f) : value;
-                put(x + i, v);
+            if (four) {
+                for (int i = 0; i < count; ++i)
+                    put(x + i, i % 2 == 0 ? value >> 4 : value & 0x0f);
+            } else if (line && x < w) {
+                std::fill_n(line + x, std::min<int64_t>(count, w - x), colors[value]);
             }
             x += count;
             continue;
@@ -220,11 +231,16 @@ bool decodeRle(QByteArrayView bits, const Header& h, std::vector<int16_t>& indic
         if (value == 0) {  // end of line
             x = 0;
             ++y;
+            startLine();
         } else if (value == 1) {  // end of bitmap
             break;
         } else if (value == 2) {  // delta
             x += in.u8();
-            y += in.u8();
+            const uint8_t up = in.u8();
+            if (up != 0) {
+                y += up;
+                startLine();
+            }
         } else {  // absolute run of `value` pixels, padded to a 16-bit boundary
             const int n = value;
             const qsizetype bytes = four ? (n + 1) / 2 : n;
@@ -240,7 +256,6 @@ bool decodeRle(QByteArrayView bits, const Header& h, std::vector<int16_t>& indic
                 in.skip(1);
         }
     }
-    return true;
 }
 
 QImage decodeEmbedded(QByteArrayView bits, const Header& h)
@@ -321,18 +336,12 @@ QImage DibDecoder::decode(QByteArrayView info, QByteArrayView bits, const Option
     QImage image;
 
     if (h.compression == Rle4 || h.compression == Rle8) {
-        std::vector<int16_t> indices;
-        decodeRle(bits, h, indices);
         const bool transparentSkips = options.rleSkipsTransparent;
         image = QImage(w, rows, transparentSkips ? QImage::Format_ARGB32 : QImage::Format_RGB32);
         if (image.isNull())
             return {};
-        for (int y = 0; y < rows; ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            const int16_t* src = indices.data() + size_t(y) * size_t(w);
-            for (int x = 0; x < w; ++x)
-                line[x] = src[x] < 0 ? (transparentSkips ? 0u : colors[0]) : colors[src[x]];
-        }
+        image.fill(transparentSkips ? 0u : colors[0]);
+        decodeRle(bits, h, colors, image);
         return image;
     }
 

@@ -89,6 +89,51 @@ TEST(DibDecoderTest, ClipsRunsThatOverflowTheRowAndStopsAtTheLastRow)
     EXPECT_EQ(image.pixel(3, 0), qRgb(0, 255, 0));
 }
 
+// A few bytes of RLE data may declare a picture at the size limit. The runs
+// go straight into the picture: the skipped pixels keep their colour, in
+// either row order, and the load stays within a picture's own memory.
+TEST(DibDecoderTest, DecodesALargeDeclaredRleBitmapWithLittleData)
+{
+    for (const int height : {8192, -8192}) {
+        QByteArray dib = withPalette(infoHeader(8192, height, 8, 1, 4), 4);
+        const char rle[] = {
+            char(255), 1,              // first row: 255 red
+            0, 2, 16, char(255),       // delta: 16 right, 255 rows on
+            16, 3,                     // 16 blue at x = 271
+            0, 0,                      // end of line
+            0, 4, 2, 3, 2, 1,          // absolute run: green, blue, green, red
+            0, 1,                      // end of bitmap
+        };
+        dib.append(rle, sizeof rle);
+        DibDecoder::Options options;
+        options.rleSkipsTransparent = true;
+        const QImage image = DibDecoder::decodePacked(dib, options);
+        ASSERT_EQ(image.size(), QSize(8192, 8192)) << height;
+        // Rows count from the bottom of a bottom-up bitmap, from the top of
+        // a top-down one.
+        const auto row = [&](int fromFirst) { return height > 0 ? 8191 - fromFirst : fromFirst; };
+        EXPECT_EQ(image.pixel(0, row(0)), qRgb(255, 0, 0));
+        EXPECT_EQ(image.pixel(254, row(0)), qRgb(255, 0, 0));
+        EXPECT_EQ(qAlpha(image.pixel(255, row(0))), 0);
+        EXPECT_EQ(qAlpha(image.pixel(270, row(255))), 0);
+        EXPECT_EQ(image.pixel(271, row(255)), qRgb(0, 0, 255));
+        EXPECT_EQ(image.pixel(286, row(255)), qRgb(0, 0, 255));
+        EXPECT_EQ(qAlpha(image.pixel(287, row(255))), 0);
+        EXPECT_EQ(image.pixel(0, row(256)), qRgb(0, 255, 0));
+        EXPECT_EQ(image.pixel(1, row(256)), qRgb(0, 0, 255));
+        EXPECT_EQ(image.pixel(3, row(256)), qRgb(255, 0, 0));
+        EXPECT_EQ(qAlpha(image.pixel(4, row(256))), 0);
+        EXPECT_EQ(qAlpha(image.pixel(4000, row(8191))), 0);
+
+        // As a picture, the skipped pixels show the first colour, black.
+        const QImage picture = DibDecoder::decodePacked(dib, {});
+        ASSERT_EQ(picture.size(), QSize(8192, 8192));
+        EXPECT_EQ(picture.pixel(255, row(0)), qRgb(0, 0, 0));
+        EXPECT_EQ(picture.pixel(8191, row(8191)), qRgb(0, 0, 0));
+        EXPECT_EQ(picture.pixel(271, row(255)), qRgb(0, 0, 255));
+    }
+}
+
 TEST(DibDecoderTest, ReadsTopDownRowsAndBitFieldMasks)
 {
     QByteArray dib = infoHeader(2, -2, 16, 3, 0);
