@@ -1,68 +1,28 @@
 #include "platform/pictures/MetafileCanvas.h"
 
+#include "platform/pictures/BlitLayers.h"
+#include "platform/pictures/FloodFill.h"
+#include "platform/pictures/GdiRegions.h"
 #include "platform/pictures/GdiShapes.h"
+#include "platform/pictures/GdiStyles.h"
 #include "platform/pictures/RasterOp.h"
 
-#include <QFontMetricsF>
 #include <QPainterPathStroker>
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-// Windows draws one-pixel styled lines with these dash lengths in pixels.
-QList<qreal> cosmeticDashes(uint32_t style)
-{
-    switch (style) {
-    case Gdi::PsDash:
-        return {18, 6};
-    case Gdi::PsDot:
-        return {3, 3};
-    case Gdi::PsDashDot:
-        return {9, 6, 3, 6};
-    case Gdi::PsDashDotDot:
-        return {9, 3, 3, 3, 3, 3};
-    case Gdi::PsAlternate:
-        return {1, 1};
-    default:
-        return {};
-    }
-}
+// Flood fills of one picture visit at most this many pixels in all (each
+// filled pixel costs three visits), so that a file cannot fill for minutes.
+constexpr int64_t maxFloodPixels = int64_t(64) * 1024 * 1024;
 
-Qt::BrushStyle hatchPattern(uint32_t hatch)
-{
-    switch (hatch) {
-    case Gdi::HsHorizontal:
-        return Qt::HorPattern;
-    case Gdi::HsVertical:
-        return Qt::VerPattern;
-    case Gdi::HsFDiagonal:
-        return Qt::BDiagPattern;  // "\" in Windows, which Qt calls backward
-    case Gdi::HsBDiagonal:
-        return Qt::FDiagPattern;
-    case Gdi::HsCross:
-        return Qt::CrossPattern;
-    default:
-        return Qt::DiagCrossPattern;
-    }
-}
-
-double axisScale(const QTransform& m, bool vertical)
-{
-    return vertical ? std::hypot(m.m21(), m.m22()) : std::hypot(m.m11(), m.m12());
-}
-
-// Large enough for any sensible text, small enough that a damaged font
-// height cannot ask the font engine for gigantic glyphs.
-constexpr int maxFontPixels = 2048;
-
-constexpr int maxClipElements = 20000;
+constexpr uint32_t dstInvert = 0x00550009;
 
 }  // namespace
 
 MetafileCanvas::MetafileCanvas(QImage& target, const QTransform& outer)
-    : target_(target), outer_(outer)
+    : target_(target), outer_(outer), floodBudget_(maxFloodPixels)
 {
     painter_.begin(&target_);
 }
@@ -87,6 +47,13 @@ void MetafileCanvas::applyClip(const DeviceContext& dc)
         painter_.setClipPath(*dc.clip);
     else
         painter_.setClipping(false);
+    appliedClip_ = dc.clip;
+}
+
+// After painter_.restore(), the painter's clip is the device context's.
+void MetafileCanvas::restoreClip(const DeviceContext& dc)
+{
+    painter_.restore();
     appliedClip_ = dc.clip;
 }
 
@@ -126,55 +93,7 @@ bool MetafileCanvas::applyRop2(const DeviceContext& dc, QColor& color)
 
 QPen MetafileCanvas::makePen(const DeviceContext& dc) const
 {
-    const GdiPen& gp = dc.pen;
-    const uint32_t style = gp.style & Gdi::PsStyleMask;
-    const double width = gp.width * std::sqrt(std::abs(mapping(dc).determinant()));
-    QPen pen(gp.color);
-    if (width <= 1.5) {
-        pen.setWidthF(1);
-        pen.setCapStyle(Qt::FlatCap);
-        pen.setJoinStyle(Qt::MiterJoin);
-        const QList<qreal> dashes = cosmeticDashes(style);
-        if (!dashes.isEmpty())
-            pen.setDashPattern(dashes);
-        return pen;
-    }
-    pen.setWidthF(width);
-    switch (gp.style & Gdi::PsEndCapMask) {
-    case Gdi::PsEndCapSquare:
-        pen.setCapStyle(Qt::SquareCap);
-        break;
-    case Gdi::PsEndCapFlat:
-        pen.setCapStyle(Qt::FlatCap);
-        break;
-    default:
-        pen.setCapStyle(Qt::RoundCap);
-    }
-    switch (gp.style & Gdi::PsJoinMask) {
-    case Gdi::PsJoinBevel:
-        pen.setJoinStyle(Qt::BevelJoin);
-        break;
-    case Gdi::PsJoinMiter:
-        pen.setJoinStyle(Qt::MiterJoin);
-        break;
-    default:
-        pen.setJoinStyle(Qt::RoundJoin);
-    }
-    // Wide pens made with CreatePen draw solid whatever their style; only
-    // geometric pens (ExtCreatePen) keep dashes at every width.
-    if (gp.style & Gdi::PsGeometric) {
-        if (style == Gdi::PsUserStyle && !gp.dashes.isEmpty() && gp.width > 0) {
-            QList<qreal> dashes;
-            for (double d : gp.dashes)
-                dashes.append(std::max(0.1, d / gp.width));
-            if (dashes.size() % 2)
-                dashes.append(dashes.last());
-            pen.setDashPattern(dashes);
-        } else if (style >= Gdi::PsDash && style <= Gdi::PsDashDotDot) {
-            pen.setStyle(Qt::PenStyle(int(Qt::DashLine) + int(style) - 1));
-        }
-    }
-    return pen;
+    return GdiStyles::pen(dc.pen, std::sqrt(std::abs(mapping(dc).determinant())));
 }
 
 void MetafileCanvas::fillWith(const DeviceContext& dc, const QPainterPath& area, const GdiBrush& brush)
@@ -191,7 +110,7 @@ void MetafileCanvas::fillWith(const DeviceContext& dc, const QPainterPath& area,
             applyRop2(dc, bk);
             painter_.fillPath(area, bk);
         }
-        painter_.fillPath(area, QBrush(color, hatchPattern(brush.hatch)));
+        painter_.fillPath(area, QBrush(color, GdiStyles::hatchPattern(brush.hatch)));
         break;
     case Gdi::BsPattern:
     case Gdi::BsDibPattern:
@@ -237,8 +156,8 @@ void MetafileCanvas::paint(const DeviceContext& dc, const QPainterPath& area, bo
 void MetafileCanvas::drawClosed(const DeviceContext& dc, const QPainterPath& logical)
 {
     const QPainterPath mapped = mapping(dc).map(logical);
-    if (collecting_)
-        path_.addPath(mapped);
+    if (path_.collecting())
+        path_.add(mapped);
     else
         paint(dc, mapped, true, true);
 }
@@ -246,8 +165,8 @@ void MetafileCanvas::drawClosed(const DeviceContext& dc, const QPainterPath& log
 void MetafileCanvas::drawOpen(const DeviceContext& dc, const QPainterPath& logical)
 {
     const QPainterPath mapped = mapping(dc).map(logical);
-    if (collecting_)
-        path_.addPath(mapped);
+    if (path_.collecting())
+        path_.add(mapped);
     else
         paint(dc, mapped, false, true);
 }
@@ -255,18 +174,15 @@ void MetafileCanvas::drawOpen(const DeviceContext& dc, const QPainterPath& logic
 void MetafileCanvas::continueFigure(const DeviceContext& dc, const QPainterPath& logical)
 {
     const QPainterPath mapped = mapping(dc).map(logical);
-    if (!collecting_) {
+    if (path_.collecting())
+        path_.connect(mapped);
+    else
         paint(dc, mapped, false, true);
-    } else if (path_.elementCount() == 0) {
-        path_.addPath(mapped);
-    } else {
-        path_.connectPath(mapped);
-    }
 }
 
 void MetafileCanvas::moveTo(const DeviceContext& dc, QPointF logical)
 {
-    if (collecting_)
+    if (path_.collecting())
         path_.moveTo(mapping(dc).map(logical));
 }
 
@@ -276,6 +192,11 @@ void MetafileCanvas::fillArea(const DeviceContext& dc, const QPainterPath& area,
     fillWith(dc, area, brush);
 }
 
+void MetafileCanvas::invertArea(const DeviceContext& dc, const QPainterPath& area)
+{
+    blitArea(dc, {}, {}, {}, area, dstInvert);
+}
+
 void MetafileCanvas::setPixel(const DeviceContext& dc, QPointF logical, const QColor& color)
 {
     applyClip(dc);
@@ -283,48 +204,22 @@ void MetafileCanvas::setPixel(const DeviceContext& dc, QPointF logical, const QC
     painter_.fillRect(QRectF(std::floor(p.x()), std::floor(p.y()), 1, 1), color);
 }
 
-QFont MetafileCanvas::makeFont(const DeviceContext& dc, double scale) const
+void MetafileCanvas::floodFill(const DeviceContext& dc, QPointF logical, const QColor& color, int mode)
 {
-    const GdiFont& f = dc.font;
-    QFont font(f.face.isEmpty() ? QStringLiteral("Arial") : f.face);
-    switch ((f.pitchAndFamily >> 4) & 7) {
-    case 1:
-        font.setStyleHint(QFont::Serif);
-        break;
-    case 2:
-        font.setStyleHint(QFont::SansSerif);
-        break;
-    case 3:
-        font.setStyleHint(QFont::TypeWriter);
-        break;
-    case 4:
-        font.setStyleHint(QFont::Cursive);
-        break;
-    case 5:
-        font.setStyleHint(QFont::Decorative);
-        break;
-    default:
-        break;
-    }
-    font.setWeight(QFont::Weight(std::clamp(f.weight == 0 ? 400 : f.weight, 1, 1000)));
-    font.setItalic(f.italic);
-    font.setUnderline(f.underline);
-    font.setStrikeOut(f.strikeOut);
-    font.setKerning(false);
-
-    double pixels = std::abs(double(f.height)) * scale;
-    if (f.height == 0)
-        pixels = 16;  // the system's default font height
-    if (f.height > 0) {
-        // A positive height is the whole cell, internal leading included.
-        QFont probe = font;
-        probe.setPixelSize(100);
-        const double cell = QFontMetricsF(probe).height();
-        if (cell > 0)
-            pixels = pixels * 100 / cell;
-    }
-    font.setPixelSize(std::clamp(int(std::lround(pixels)), 1, maxFontPixels));
-    return font;
+    if (path_.collecting() || dc.brush.null())
+        return;
+    const QPointF p = mapping(dc).map(logical);
+    if (!std::isfinite(p.x()) || !std::isfinite(p.y()) || !bounds().contains(p))
+        return;
+    const QRegion area = FloodFill::area(target_, QPoint(int(std::floor(p.x())), int(std::floor(p.y()))),
+                                         color.rgb(), mode, floodBudget_);
+    if (area.isEmpty())
+        return;
+    applyClip(dc);
+    painter_.save();
+    painter_.setClipRegion(area, dc.clip ? Qt::IntersectClip : Qt::ReplaceClip);
+    fillWith(dc, GdiShapes::rectangle(area.boundingRect()), dc.brush);
+    restoreClip(dc);
 }
 
 void MetafileCanvas::text(DeviceContext& dc, const TextRun& run)
@@ -332,11 +227,9 @@ void MetafileCanvas::text(DeviceContext& dc, const TextRun& run)
     if (run.text.isEmpty() && !run.rect)
         return;
     const QTransform m = mapping(dc);
-    const double scaleX = axisScale(m, false);
-    const double scaleY = axisScale(m, true);
     applyClip(dc);
 
-    if (run.rect && (run.options & Gdi::EtoOpaque) && !collecting_) {
+    if (run.rect && (run.options & Gdi::EtoOpaque) && !path_.collecting()) {
         QPainterPath box;
         box.addPolygon(m.map(QPolygonF(run.rect->normalized())));
         painter_.fillPath(box, dc.bkColor);
@@ -344,59 +237,9 @@ void MetafileCanvas::text(DeviceContext& dc, const TextRun& run)
     if (run.text.isEmpty())
         return;
 
-    const bool updateCp = dc.textAlign & Gdi::TaUpdateCp;
-    const QPointF reference = m.map(updateCp ? dc.position : run.reference);
-    const QFont font = makeFont(dc, scaleY);
-    const QFontMetricsF metrics(font);
-
-    QList<double> advances;
-    double total = 0;
-    for (qsizetype i = 0; i < run.text.size(); ++i) {
-        const double a = i < run.advances.size() ? run.advances[i] * scaleX
-                                                 : metrics.horizontalAdvance(run.text[i]) + dc.textCharExtra * scaleX;
-        advances.append(a);
-        total += a;
-    }
-
-    double x0 = 0;
-    switch (dc.textAlign & Gdi::TaHorizontalMask) {
-    case Gdi::TaRight:
-        x0 = -total;
-        break;
-    case Gdi::TaCenter:
-        x0 = -total / 2;
-        break;
-    default:
-        break;
-    }
-    double baseline = metrics.ascent();
-    switch (dc.textAlign & Gdi::TaVerticalMask) {
-    case Gdi::TaBaseline:
-        baseline = 0;
-        break;
-    case Gdi::TaBottom:
-        baseline = -metrics.descent();
-        break;
-    default:
-        break;
-    }
-
-    // Escapement turns the baseline counterclockwise; a world transform may
-    // turn it further. Page mappings that flip an axis leave text upright.
-    const double worldAngle = std::atan2(dc.world.m12(), dc.world.m11()) * 180 / std::numbers::pi;
-    QTransform place;
-    place.translate(reference.x(), reference.y());
-    place.rotate(worldAngle - dc.font.escapement / 10.0);
-
-    const bool spaced = !run.advances.isEmpty();
-    if (collecting_) {
-        QPainterPath glyphs;
-        double x = x0;
-        for (qsizetype i = 0; i < run.text.size(); ++i) {
-            glyphs.addText(QPointF(x, baseline), font, QString(run.text[i]));
-            x += advances[i];
-        }
-        path_.addPath(place.map(glyphs));
+    const TextLayout layout(dc, run, m);
+    if (path_.collecting()) {
+        path_.add(layout.outlines(run.text));
     } else {
         painter_.save();
         if (run.rect && (run.options & Gdi::EtoClipped)) {
@@ -404,30 +247,29 @@ void MetafileCanvas::text(DeviceContext& dc, const TextRun& run)
             box.addPolygon(m.map(QPolygonF(run.rect->normalized())));
             painter_.setClipPath(box, dc.clip ? Qt::IntersectClip : Qt::ReplaceClip);
         }
-        painter_.setTransform(place);
+        painter_.setTransform(layout.place);
         if (dc.bkMode == Gdi::Opaque)
-            painter_.fillRect(QRectF(x0, baseline - metrics.ascent(), total, metrics.ascent() + metrics.descent()), dc.bkColor);
+            painter_.fillRect(QRectF(layout.x0, layout.baseline - layout.ascent, layout.total,
+                                     layout.ascent + layout.descent),
+                              dc.bkColor);
         painter_.setRenderHint(QPainter::Antialiasing, true);
         painter_.setRenderHint(QPainter::TextAntialiasing, true);
         painter_.setPen(dc.textColor);
-        painter_.setFont(font);
-        if (spaced) {
-            double cx = x0;
+        painter_.setFont(layout.font);
+        if (layout.spaced) {
+            double cx = layout.x0;
             for (qsizetype i = 0; i < run.text.size(); ++i) {
-                painter_.drawText(QPointF(cx, baseline), QString(run.text[i]));
-                cx += advances[i];
+                painter_.drawText(QPointF(cx, layout.baseline), QString(run.text[i]));
+                cx += layout.advances[i];
             }
         } else {
-            painter_.drawText(QPointF(x0, baseline), run.text);
+            painter_.drawText(QPointF(layout.x0, layout.baseline), run.text);
         }
-        painter_.restore();
-        appliedClip_ = dc.clip;
+        restoreClip(dc);
     }
 
-    if (updateCp && scaleX > 0) {
-        const bool flipped = m.m11() < 0;
-        dc.position.rx() += (flipped ? -total : total) / scaleX;
-    }
+    if (dc.textAlign & Gdi::TaUpdateCp)
+        dc.position.rx() += layout.logicalAdvance(m);
 }
 
 void MetafileCanvas::blit(const DeviceContext& dc, const QImage& source, const QRectF& sourceRect, const QRectF& dest, uint32_t rop)
@@ -442,24 +284,43 @@ void MetafileCanvas::blit(const DeviceContext& dc, const QImage& source, const Q
             * QTransform::fromScale(dest.width() / sourceRect.width(), dest.height() / sourceRect.height())
             * QTransform::fromTranslate(dest.x(), dest.y());
     }
-    const QRectF srcArea = sourceRect.normalized().intersected(QRectF(source.rect()));
     QPainterPath area;
     area.addPolygon(m.map(QPolygonF(dest)));
     area.closeSubpath();
+    blitArea(dc, hasSource ? source : QImage(), sourceRect, sourceToLogical * m, area, rop);
+}
 
+void MetafileCanvas::blitParallelogram(const DeviceContext& dc, const QImage& source, const QRectF& sourceRect,
+                                       const QPolygonF& corners)
+{
+    if (source.isNull() || sourceRect.width() == 0 || sourceRect.height() == 0 || corners.size() != 3)
+        return;
+    // The source's corners onto the three given ones; the fourth follows.
+    const QPointF a = corners[0], b = corners[1], c = corners[2];
+    const QTransform unitToLogical((b.x() - a.x()), (b.y() - a.y()), (c.x() - a.x()), (c.y() - a.y()), a.x(), a.y());
+    const QTransform sourceToLogical = QTransform::fromTranslate(-sourceRect.x(), -sourceRect.y())
+        * QTransform::fromScale(1 / sourceRect.width(), 1 / sourceRect.height()) * unitToLogical;
+    const QTransform m = mapping(dc);
+    QPainterPath area;
+    area.addPolygon(m.map(QPolygonF({a, b, b + c - a, c})));
+    area.closeSubpath();
+    blitArea(dc, source, sourceRect, sourceToLogical * m, area, Gdi::SrcCopy);
+}
+
+void MetafileCanvas::blitArea(const DeviceContext& dc, const QImage& source, const QRectF& sourceRect,
+                              const QTransform& sourceToPixels, const QPainterPath& area, uint32_t rop)
+{
     const RasterOp op(rop);
-    if (op.usesSource() && !hasSource)
+    if ((op.usesSource() && source.isNull()) || path_.collecting())
         return;
-    if (collecting_)
-        return;
+    const QRectF srcArea = sourceRect.normalized().intersected(QRectF(source.rect()));
     applyClip(dc);
 
     if (rop == Gdi::SrcCopy) {
         painter_.save();
-        painter_.setTransform(sourceToLogical * m);
+        painter_.setTransform(sourceToPixels);
         painter_.drawImage(srcArea.topLeft(), source, srcArea);
-        painter_.restore();
-        appliedClip_ = dc.clip;
+        restoreClip(dc);
         return;
     }
     if (rop == Gdi::PatCopy) {
@@ -480,34 +341,12 @@ void MetafileCanvas::blit(const DeviceContext& dc, const QImage& source, const Q
     std::optional<QPainterPath> clip;
     if (dc.clip)
         clip = toLayer.map(*dc.clip);
-
     QImage sourceLayer;
-    if (op.usesSource()) {
-        sourceLayer = QImage(box.size(), QImage::Format_ARGB32_Premultiplied);
-        sourceLayer.fill(Qt::transparent);
-        QPainter p(&sourceLayer);
-        if (clip)
-            p.setClipPath(*clip);
-        p.setTransform(sourceToLogical * m * toLayer);
-        p.drawImage(srcArea.topLeft(), source, srcArea);
-    }
+    if (op.usesSource())
+        sourceLayer = BlitLayers::source(box.size(), clip, source, srcArea, sourceToPixels * toLayer);
     QImage patternLayer;
-    if (op.usesPattern() || !op.usesSource()) {
-        patternLayer = QImage(box.size(), QImage::Format_ARGB32_Premultiplied);
-        patternLayer.fill(Qt::transparent);
-        QPainter p(&patternLayer);
-        if (clip)
-            p.setClipPath(*clip);
-        const QPainterPath layerArea = toLayer.map(area);
-        p.fillPath(layerArea, Qt::black);
-        const GdiBrush& brush = dc.brush;
-        if (brush.style == Gdi::BsSolid)
-            p.fillPath(layerArea, brush.color);
-        else if (brush.style == Gdi::BsHatched)
-            p.fillPath(layerArea, QBrush(brush.color, hatchPattern(brush.hatch)));
-        else if (!brush.pattern.isNull() && !brush.monochrome)
-            p.fillPath(layerArea, QBrush(brush.pattern));
-    }
+    if (op.usesPattern() || !op.usesSource())
+        patternLayer = BlitLayers::pattern(box.size(), clip, toLayer.map(area), dc.brush);
 
     painter_.end();
     op.combine(target_, box.topLeft(), sourceLayer.isNull() ? nullptr : &sourceLayer,
@@ -522,33 +361,7 @@ void MetafileCanvas::blit(const DeviceContext& dc, const QImage& source, const Q
 
 void MetafileCanvas::combineClip(DeviceContext& dc, const std::optional<QPainterPath>& area, int mode)
 {
-    if (mode == Gdi::RgnCopy) {
-        dc.clip = area;
-        return;
-    }
-    const QPainterPath base = dc.clip.value_or(fullArea());
-    const QPainterPath other = area.value_or(fullArea());
-    // Combining outlines costs more the more they hold; a file that keeps
-    // cutting the clip into pieces would otherwise take minutes. No drawing
-    // program made clips anywhere near this.
-    if (base.elementCount() + other.elementCount() > maxClipElements)
-        return;
-    switch (mode) {
-    case Gdi::RgnAnd:
-        dc.clip = base.intersected(other);
-        break;
-    case Gdi::RgnOr:
-        dc.clip = base.united(other);
-        break;
-    case Gdi::RgnXor:
-        dc.clip = base.united(other).subtracted(base.intersected(other));
-        break;
-    case Gdi::RgnDiff:
-        dc.clip = base.subtracted(other);
-        break;
-    default:
-        break;
-    }
+    dc.clip = GdiRegions::combine(dc.clip, area, mode, fullArea());
 }
 
 void MetafileCanvas::intersectClip(DeviceContext& dc, const QRectF& logical)
@@ -570,61 +383,42 @@ void MetafileCanvas::offsetClip(DeviceContext& dc, QPointF logicalOffset)
     dc.clip = QTransform::fromTranslate(shift.x(), shift.y()).map(*dc.clip);
 }
 
-void MetafileCanvas::beginPath()
+void MetafileCanvas::paintFinishedPath(const DeviceContext& dc, bool fill, bool stroke)
 {
-    path_ = QPainterPath();
-    collecting_ = true;
-    havePath_ = true;
-}
-
-void MetafileCanvas::abortPath()
-{
-    path_ = QPainterPath();
-    collecting_ = false;
-    havePath_ = false;
-}
-
-void MetafileCanvas::closeFigure()
-{
-    if (collecting_)
-        path_.closeSubpath();
+    if (const std::optional<QPainterPath> path = path_.finished())
+        paint(dc, *path, fill, stroke);
+    path_.abort();
 }
 
 void MetafileCanvas::fillPath(const DeviceContext& dc)
 {
-    if (havePath_ && !collecting_)
-        paint(dc, path_, true, false);
-    abortPath();
+    paintFinishedPath(dc, true, false);
 }
 
 void MetafileCanvas::strokePath(const DeviceContext& dc)
 {
-    if (havePath_ && !collecting_)
-        paint(dc, path_, false, true);
-    abortPath();
+    paintFinishedPath(dc, false, true);
 }
 
 void MetafileCanvas::strokeAndFillPath(const DeviceContext& dc)
 {
-    if (havePath_ && !collecting_)
-        paint(dc, path_, true, true);
-    abortPath();
+    paintFinishedPath(dc, true, true);
 }
 
 void MetafileCanvas::selectClipPath(DeviceContext& dc, int mode)
 {
-    if (havePath_ && !collecting_) {
-        QPainterPath area = path_;
-        area.setFillRule(dc.polyFillMode == Gdi::Winding ? Qt::WindingFill : Qt::OddEvenFill);
+    if (std::optional<QPainterPath> area = path_.finished()) {
+        area->setFillRule(dc.polyFillMode == Gdi::Winding ? Qt::WindingFill : Qt::OddEvenFill);
         combineClip(dc, area, mode);
     }
-    abortPath();
+    path_.abort();
 }
 
 void MetafileCanvas::widenPath(const DeviceContext& dc)
 {
-    if (!havePath_ || collecting_ || dc.pen.null())
+    const std::optional<QPainterPath> path = path_.finished();
+    if (!path || dc.pen.null())
         return;
     QPainterPathStroker stroker(makePen(dc));
-    path_ = stroker.createStroke(path_);
+    path_.replace(stroker.createStroke(*path));
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "platform/pictures/DeviceContext.h"
+#include "platform/pictures/PathBracket.h"
+#include "platform/pictures/TextLayout.h"
 
-#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -37,15 +38,13 @@ public:
     void moveTo(const DeviceContext& dc, QPointF logical);
     // Fills an area already in picture pixels with a brush.
     void fillArea(const DeviceContext& dc, const QPainterPath& area, const GdiBrush& brush);
+    // Inverts the colours of an area in picture pixels (InvertRgn).
+    void invertArea(const DeviceContext& dc, const QPainterPath& area);
     void setPixel(const DeviceContext& dc, QPointF logical, const QColor& color);
+    // Fills with the brush from `logical` over the pixels that are not
+    // `color` (border mode) or that are `color` (surface mode).
+    void floodFill(const DeviceContext& dc, QPointF logical, const QColor& color, int mode);
 
-    struct TextRun {
-        QPointF reference;  // logical
-        QString text;
-        QList<double> advances;  // logical, one per character; may be empty
-        uint32_t options = 0;
-        std::optional<QRectF> rect;  // logical, for opaque and clipped text
-    };
     // Writes text with the selected font and colours; may move the current
     // position when the alignment asks for it.
     void text(DeviceContext& dc, const TextRun& run);
@@ -53,6 +52,10 @@ public:
     // Copies `sourceRect` of `source` onto the logical rectangle `dest`
     // with a ternary raster operation. A null source is a pattern blit.
     void blit(const DeviceContext& dc, const QImage& source, const QRectF& sourceRect, const QRectF& dest, uint32_t rop);
+    // Copies `sourceRect` of `source` onto the logical parallelogram whose
+    // upper-left, upper-right and lower-left corners `corners` gives.
+    void blitParallelogram(const DeviceContext& dc, const QImage& source, const QRectF& sourceRect,
+                           const QPolygonF& corners);
 
     // Clipping; the area lives in the device context so that saving and
     // restoring it brings the clip back.
@@ -64,31 +67,36 @@ public:
     void combineClip(DeviceContext& dc, const std::optional<QPainterPath>& area, int mode);
 
     // Path bracket (EMF).
-    void beginPath();
-    void endPath() { collecting_ = false; }
-    void abortPath();
-    void closeFigure();
+    void beginPath() { path_.begin(); }
+    void endPath() { path_.end(); }
+    void abortPath() { path_.abort(); }
+    void closeFigure() { path_.closeFigure(); }
     void fillPath(const DeviceContext& dc);
     void strokePath(const DeviceContext& dc);
     void strokeAndFillPath(const DeviceContext& dc);
     void selectClipPath(DeviceContext& dc, int mode);
     void widenPath(const DeviceContext& dc);
-    bool collecting() const { return collecting_; }
+    bool collecting() const { return path_.collecting(); }
 
 private:
     void paint(const DeviceContext& dc, const QPainterPath& area, bool fill, bool stroke);
     void fillWith(const DeviceContext& dc, const QPainterPath& area, const GdiBrush& brush);
+    void paintFinishedPath(const DeviceContext& dc, bool fill, bool stroke);
+    // A blit onto `area` (picture pixels), the source's pixels taken to the
+    // picture's by `sourceToPixels`.
+    void blitArea(const DeviceContext& dc, const QImage& source, const QRectF& sourceRect,
+                  const QTransform& sourceToPixels, const QPainterPath& area, uint32_t rop);
     void applyClip(const DeviceContext& dc);
+    void restoreClip(const DeviceContext& dc);
     bool applyRop2(const DeviceContext& dc, QColor& color);
     QPen makePen(const DeviceContext& dc) const;
-    QFont makeFont(const DeviceContext& dc, double scale) const;
     QPainterPath fullArea() const;
 
     QImage& target_;
     QTransform outer_;
     QPainter painter_;
     std::optional<QPainterPath> appliedClip_;
-    QPainterPath path_;
-    bool collecting_ = false;
-    bool havePath_ = false;
+    PathBracket path_;
+    // Pixels flood fills may still visit in this picture.
+    int64_t floodBudget_;
 };
