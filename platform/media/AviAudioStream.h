@@ -1,16 +1,13 @@
 #pragma once
 
 #include "platform/media/AudioStream.h"
+#include "platform/media/FfmpegStreamDecoder.h"
 
 #include <QString>
 
 #include <deque>
 #include <memory>
 
-struct AVFormatContext;
-struct AVCodecContext;
-struct AVFrame;
-struct AVPacket;
 struct SwrContext;
 
 // The sound track of a video file, decoded as the mixer asks for it and
@@ -37,14 +34,8 @@ private:
     bool decodeMore();
     void convert();
 
-    AVFormatContext* m_format = nullptr;
-    AVCodecContext* m_codec = nullptr;
-    AVFrame* m_decoded = nullptr;
-    AVPacket* m_packet = nullptr;
+    FfmpegStreamDecoder m_input;
     SwrContext* m_resampler = nullptr;
-    int m_stream = -1;
-    bool m_ended = false;
-    bool m_draining = false;
     // Samples decoded and converted but not yet played.
     std::deque<qint16> m_pending;
     // Samples still to drop after a seek, which lands on the packet before

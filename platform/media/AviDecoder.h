@@ -1,12 +1,10 @@
 #pragma once
 
+#include "platform/media/FfmpegStreamDecoder.h"
+
 #include <QImage>
 #include <QString>
 
-struct AVFormatContext;
-struct AVCodecContext;
-struct AVFrame;
-struct AVPacket;
 struct SwsContext;
 
 // Reads the pictures of a video file (AVI with Cinepak, Microsoft Video 1,
@@ -43,22 +41,17 @@ public:
     bool seekMs(qint64 ms);
 
 private:
-    bool receive();
-    void close();
+    // Turns the frame the input just decoded into m_frame.
+    bool takePicture();
 
-    AVFormatContext* m_format = nullptr;
-    AVCodecContext* m_codec = nullptr;
-    AVFrame* m_decoded = nullptr;
-    AVPacket* m_packet = nullptr;
+    FfmpegStreamDecoder m_input;
     SwsContext* m_scaler = nullptr;
-    int m_stream = -1;
     int m_width = 0;
     int m_height = 0;
     double m_frameRate = 15;
     qint64 m_frameCount = 0;
     qint64 m_decodedCount = 0;
     qint64 m_skipBeforeMs = -1;
-    bool m_draining = false;
     QImage m_frame;
     qint64 m_frameTimeMs = 0;
 };

@@ -166,18 +166,6 @@ int SequencerDevice::seek(qint64 position)
     return 0;
 }
 
-bool SequencerDevice::isPlaying() const
-{
-    refresh();
-    return m_state == State::Playing;
-}
-
-bool SequencerDevice::isPaused() const
-{
-    refresh();
-    return m_state == State::Paused;
-}
-
 qint64 SequencerDevice::position() const
 {
     refresh();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/media/MciDevice.h"
+#include "platform/media/AudioDevice.h"
 #include "platform/media/MidiFile.h"
 
 #include <QByteArray>
@@ -14,7 +14,7 @@ typedef struct _fluid_player_t fluid_player_t;
 
 // "sequencer": a Standard MIDI File played by FluidSynth with the General
 // MIDI SoundFont, through the mixer. Times in milliseconds.
-class SequencerDevice final : public MciDevice {
+class SequencerDevice final : public AudioDevice {
 public:
     static std::unique_ptr<SequencerDevice> open(const QString& path, int& error);
     ~SequencerDevice() override;
@@ -24,16 +24,13 @@ public:
     int stop() override;
     int seek(qint64 position) override;
 
-    bool isPlaying() const override;
-    bool isPaused() const override;
     qint64 length() const override { return m_file.lengthMs(); }
     qint64 position() const override;
 
 private:
-    enum class State { Stopped, Playing, Paused };
     SequencerDevice(MidiFile file, QByteArray bytes, fluid_synth_t* synth, fluid_player_t* player);
     static fluid_player_t* makePlayer(fluid_synth_t* synth, const QByteArray& bytes);
-    void refresh() const;
+    void refresh() const override;
     void halt(State state);
 
     MidiFile m_file;
@@ -41,7 +38,6 @@ private:
     fluid_synth_t* m_synth;
     std::shared_ptr<SequencerStream> m_stream;
     bool m_started = false;
-    mutable State m_state = State::Stopped;
     // The position while not playing, in ticks.
     mutable qint64 m_tick = 0;
 };

@@ -144,18 +144,6 @@ int WaveDevice::seek(qint64 position)
     return 0;
 }
 
-bool WaveDevice::isPlaying() const
-{
-    refresh();
-    return m_state == State::Playing;
-}
-
-bool WaveDevice::isPaused() const
-{
-    refresh();
-    return m_state == State::Paused;
-}
-
 qint64 WaveDevice::position() const
 {
     refresh();

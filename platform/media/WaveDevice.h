@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/media/MciDevice.h"
+#include "platform/media/AudioDevice.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -12,7 +12,7 @@ struct Mix_Chunk;
 // "waveaudio": a WAV file (PCM, IMA or Microsoft ADPCM, any common rate),
 // decoded whole at open and played on a channel of the mixer. Times in
 // milliseconds.
-class WaveDevice final : public MciDevice {
+class WaveDevice final : public AudioDevice {
 public:
     // The device, or null with `error` set.
     static std::unique_ptr<WaveDevice> open(const QString& path, int& error);
@@ -23,17 +23,14 @@ public:
     int stop() override;
     int seek(qint64 position) override;
 
-    bool isPlaying() const override;
-    bool isPaused() const override;
     qint64 length() const override { return m_length; }
     qint64 position() const override;
 
 private:
-    enum class State { Stopped, Playing, Paused };
     explicit WaveDevice(Mix_Chunk* chunk);
 
     // Notices a sound that has played to its end.
-    void refresh() const;
+    void refresh() const override;
     bool channelHoldsOurs() const;
     qint64 elapsedPosition() const;
     void halt();
@@ -44,7 +41,6 @@ private:
     Mix_Chunk* m_playing = nullptr;
     qint64 m_length = 0;
     int m_channel = -1;
-    mutable State m_state = State::Stopped;
     mutable qint64 m_position = 0;  // when not playing; where play started when playing
     QElapsedTimer m_clock;
 };
