@@ -1,7 +1,10 @@
 // How long a sound takes to be heard: from mmOpen to the first audible
 // samples in the mixer's output, for a WAV and for a MIDI file (SoundFont
-// already loaded, as it is after the first soundtrack of a game).
+// already loaded, as it is after the first soundtrack of a game). And how
+// long each kind of AVI takes to open and decode all its pictures, which must
+// stay well under its playing time.
 #include "platform/media/AudioMixer.h"
+#include "platform/media/AviDecoder.h"
 #include "platform/media/SynthPool.h"
 #include "player/state/Mmedia.h"
 
@@ -9,6 +12,8 @@
 
 #include <QApplication>
 #include <QThread>
+
+#include <iterator>
 
 namespace {
 
@@ -47,6 +52,27 @@ void BM_MidiOpenPlayUntilHeard(benchmark::State& state)
     untilHeard(state, fixture("tune_format0.mid"));
 }
 BENCHMARK(BM_MidiOpenPlayUntilHeard)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
+
+const char* const kMovies[] = {"movie_cinepak.avi", "movie_msvideo1.avi", "movie_cinepak_ima.avi",
+                                "movie_mjpeg.avi",   "movie_bgr24.avi",    "movie_pal8.avi"};
+
+void BM_AviOpenAndDecodeAllPictures(benchmark::State& state)
+{
+    const char* file = kMovies[state.range(0)];
+    state.SetLabel(file);
+    qint64 pictures = 0;
+    for (auto _ : state) {
+        AviDecoder decoder;
+        if (decoder.open(fixture(file)) != 0) {
+            state.SkipWithError("cannot open");
+            return;
+        }
+        while (decoder.decodeNextFrame())
+            ++pictures;
+    }
+    state.SetItemsProcessed(pictures);
+}
+BENCHMARK(BM_AviOpenAndDecodeAllPictures)->DenseRange(0, std::size(kMovies) - 1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
