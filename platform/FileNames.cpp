@@ -70,7 +70,10 @@ QStringList list(const QString& folder, const QString& pattern)
     const QString resolved = resolve(folder);
     if (resolved.isEmpty())
         return {};
-    const QRegularExpression matcher(QRegularExpression::wildcardToRegularExpression(pattern, QRegularExpression::UnanchoredWildcardConversion) ,
+    // "*.*" names every file, as on the system the format comes from, also
+    // "General" and "Variables", which have no extension.
+    const QString wildcard = pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
+    const QRegularExpression matcher(QRegularExpression::wildcardToRegularExpression(wildcard, QRegularExpression::UnanchoredWildcardConversion),
                                      QRegularExpression::CaseInsensitiveOption);
     const QRegularExpression anchored(QRegularExpression::anchoredPattern(matcher.pattern()),
                                       QRegularExpression::CaseInsensitiveOption);

@@ -20,7 +20,8 @@ bool exists(const QString& path);
 
 // Names of the files in `folder` whose names match `pattern` ("*.fME",
 // "*.sav") without regard to case, sorted alphabetically without regard to
-// case. Folders are not listed.
+// case. Folders are not listed. "*.*" lists every file, with or without an
+// extension.
 QStringList list(const QString& folder, const QString& pattern);
 
 // A name read from a project file or typed by the author may become part of a

@@ -28,6 +28,13 @@ TEST(FileNamesTest, ListsMatchingFilesSortedWithoutRegardToCase)
     EXPECT_EQ(FileNames::list(project.path() + QStringLiteral("frames/"), QStringLiteral("*.fME")),
               QStringList({QStringLiteral("A.fme"), QStringLiteral("a2.Fme"), QStringLiteral("b.FME")}));
     EXPECT_TRUE(FileNames::list(project.path() + QStringLiteral("Nowhere/"), QStringLiteral("*")).isEmpty());
+    // "*.*" also names files without an extension; "*." and "*.x" keep their plain meaning.
+    project.write(QStringLiteral("Config/General"), "x");
+    project.write(QStringLiteral("Config/Version.old"), "x");
+    EXPECT_EQ(FileNames::list(project.path() + QStringLiteral("Config/"), QStringLiteral("*.*")),
+              QStringList({QStringLiteral("General"), QStringLiteral("Version.old")}));
+    EXPECT_EQ(FileNames::list(project.path() + QStringLiteral("Config/"), QStringLiteral("*.old")),
+              QStringList({QStringLiteral("Version.old")}));
 }
 
 TEST(FileNamesTest, OnlyPlainNamesBecomePartOfAPath)

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+struct InstallerOptions;
+
+// The distribution dialog's work that needs no window: checking the system
+// files and writing the installer script.
+namespace Distribution {
+
+// True when the file exists; otherwise tells the author that it will be left
+// out of the installation.
+bool IsFile(const QString& path);
+
+// Writes the installer script of the open project into the editor's program
+// folder. False, with the file named in `error`, when it cannot be written.
+bool CreateFiles(const InstallerOptions& options, QString* error = nullptr);
+
+}  // namespace Distribution
