@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -169,6 +170,46 @@ TEST_F(AviVideoTest, RefusesMissingFilesAndUnknownWindows)
     clock.start();
     EXPECT_EQ(send(QStringLiteral("play 4 wait")), Mci::InvalidDeviceName);
     EXPECT_LT(clock.elapsed(), 100);
+}
+
+// Files cut short by a bad copy or a full disk: a file that is no video is
+// refused, and one that lost its end plays what it holds and still ends.
+TEST_F(AviVideoTest, BrokenFilesAreRefusedOrPlayWhatTheyHold)
+{
+    QTemporaryDir dir;
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile out(dir.filePath(name));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        return out.fileName();
+    };
+    const auto open = [&](const QString& path) {
+        return send(QStringLiteral("Open \"%1\" ALIAS 6 TYPE AviVideo wait parent %2 style child")
+                        .arg(path)
+                        .arg(quint64(window.winId())));
+    };
+
+    EXPECT_EQ(open(write(QStringLiteral("text.avi"), QByteArrayLiteral("not a video\r\n"))), Mci::InvalidFile);
+    EXPECT_EQ(open(write(QStringLiteral("header.avi"), QByteArrayLiteral("RIFF\x10\0\0\0AVI LIST\x04\0\0\0hdrl"))),
+              Mci::InvalidFile);
+    EXPECT_EQ(surface(), nullptr);
+
+    for (const Movie& movie : kMovies) {
+        SCOPED_TRACE(movie.file);
+        QFile in(fixture(movie.file));
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        const QByteArray whole = in.readAll();
+        if (open(write(QStringLiteral("cut.avi"), whole.left(whole.size() * 6 / 10))) != 0)
+            continue;  // refusing a damaged file is fine too
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(send(QStringLiteral("play 6 wait")), 0);
+        EXPECT_LT(clock.elapsed(), 3000);
+        EXPECT_EQ(status("6", "mode"), QStringLiteral("stopped"));
+        ASSERT_NE(surface(), nullptr);
+        EXPECT_GT(surface()->framesShown(), 0);
+        EXPECT_EQ(send(QStringLiteral("close 6")), 0);
+    }
 }
 
 TEST_F(AviVideoTest, ClosingTheParentWindowTakesTheVideoWithIt)
