@@ -1,0 +1,146 @@
+#include "editor/shell/FrameFiles.h"
+
+#include "platform/Dialogs.h"
+#include "platform/FileNames.h"
+#include "player/AtomicFile.h"
+#include "player/FrameRecord.h"
+#include "player/ProjectPaths.h"
+#include "player/RecordWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace FrameFiles {
+
+namespace {
+
+QString frameFile(const QString& name) { return FileNames::inFolder(ProjectPaths::FramesPath, name + QStringLiteral(".fme")); }
+QString linksFile(const QString& name) { return FileNames::inFolder(ProjectPaths::FramesPath, name + QStringLiteral(".lks")); }
+QString areaFolder(const QString& name) { return FileNames::inFolder(ProjectPaths::AreasPath, name); }
+
+// The first of base, base + "01", base + "02"... (or, for `counterOnly`,
+// base + "01" first) that names no frame; empty when all are taken.
+QString freeName(const QString& base, bool counterOnly)
+{
+    if (!counterOnly && !FileNames::exists(frameFile(base)))
+        return base;
+    for (int n = 1; n <= 32767; ++n) {
+        const QString name = base + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+        if (!FileNames::exists(frameFile(name)))
+            return name;
+    }
+    return {};
+}
+
+bool writeNewFrame(const QString& name, Kind kind, const QString& background, bool tiled)
+{
+    FrameRecord record;
+    record.FrameKind = kind;
+    record.Background = background;
+    record.Tiled = tiled;
+    record.DurationSeconds = 4;
+    record.SoundAfterVideo = true;
+    return !name.isEmpty() && writeFrameFile(frameFile(name), record);
+}
+
+bool renameEntry(const QString& from, const QString& to)
+{
+    if (from.isEmpty() || to.isEmpty())
+        return false;
+    const QString existing = FileNames::resolve(from);
+    const QString target = FileNames::resolve(to);
+    // Another entry of the new name stays untouched; the same entry under
+    // another letter case may be renamed.
+    if (!QFileInfo::exists(existing) || (QFileInfo::exists(target) && target.compare(existing, Qt::CaseInsensitive) != 0))
+        return false;
+    return QDir().rename(existing, to);
+}
+
+}  // namespace
+
+bool writeFrameFile(const QString& path, const FrameRecord& record, QString* error)
+{
+    RecordWriter out;
+    out.writeInteger(record.FrameKind);
+    out.writeString(record.Background);
+    out.writeBoolean(record.Tiled);
+    out.writeBoolean(record.StopSounds);
+    out.writeString(record.Soundtrack);
+    out.writeBoolean(record.HasDuration);
+    out.writeInteger(record.DurationSeconds);
+    out.writeString(record.DurationTarget);
+    out.writeString(record.Video);
+    out.writeBoolean(record.SoundAfterVideo);
+    return out.commit(path, error);
+}
+
+QString CreateFrame(Kind kind, const QString& source, const QString& title, bool tiled)
+{
+    if (kind == SolidColour) {
+        const QString name = freeName(QStringLiteral("Solid"), true);
+        return writeNewFrame(name, SolidColour, source, false) ? name : QString();
+    }
+
+    if (!FileNames::exists(source))
+        MsgBox(QStringLiteral("Sorry, unable to find '") + source + QStringLiteral("'."), Dialogs::Icon::Exclamation);
+    QFile picture(FileNames::resolve(source));
+    const QString copy = FileNames::inFolder(ProjectPaths::FramesPath, title);
+    if (!copy.isEmpty() && picture.open(QIODevice::ReadOnly))
+        AtomicFile::write(copy, picture.readAll());
+
+    // A title of four characters or fewer would leave no name at all.
+    QString base = title.left(title.size() - 4);
+    if (base.isEmpty())
+        base = QStringLiteral("Frame");
+    const QString name = freeName(base, false);
+    if (writeNewFrame(name, Picture, title, tiled))
+        return name;
+    MsgBox(QStringLiteral("Unable to create '") + ProjectPaths::FramesPath + name + QStringLiteral(".fme'."),
+           Dialogs::Icon::Exclamation);
+    return {};
+}
+
+bool RemoveFrame(const QString& name)
+{
+    const QString question = QStringLiteral("Do you really want to remove the frame '") + ProjectPaths::FramesPath + name +
+                             QStringLiteral(".fme' and all its clickable areas?.\n\nClick 'Cancel' to abort operation.");
+    if (MsgBox(question, Dialogs::Icon::Question, Dialogs::Buttons::OKCancel) == Dialogs::Cancel)
+        return false;
+    if (!linksFile(name).isEmpty())
+        QFile::remove(FileNames::resolve(linksFile(name)));
+    const QString frame = frameFile(name);
+    if (frame.isEmpty() || !QFile::remove(FileNames::resolve(frame))) {
+        MsgBox(QStringLiteral("Unable to completely remove '") + ProjectPaths::FramesPath + name + QStringLiteral("'."),
+               Dialogs::Icon::Exclamation);
+        return false;
+    }
+    const QString areas = areaFolder(name);
+    if (!areas.isEmpty()) {
+        const QString folder = FileNames::resolve(areas) + QLatin1Char('/');
+        for (const QString& file : FileNames::list(folder, QStringLiteral("*.*")))
+            QFile::remove(folder + file);
+        QDir().rmdir(folder);
+    }
+    return true;
+}
+
+void RenameFrame(const QString& oldName, const QString& newName)
+{
+    const bool frameRenamed = renameEntry(frameFile(oldName), frameFile(newName));
+    // A frame without areas has no links file and no area folder: renaming
+    // its frame file was all there was to do.
+    bool areasRenamed = true;
+    if (renameEntry(linksFile(oldName), linksFile(newName)))
+        areasRenamed = renameEntry(areaFolder(oldName), areaFolder(newName));
+    if (!frameRenamed || !areasRenamed)
+        MsgBox(QStringLiteral("Unable to rename frame areas."), Dialogs::Icon::Exclamation);
+}
+
+QString GetFileTitle(const QString& path)
+{
+    const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return slash < 0 ? path : path.mid(slash + 1);
+}
+
+}  // namespace FrameFiles
