@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "player/AtomicFile.h"
+#include "player/FrameRecord.h"
 #include "player/ProjectPaths.h"
 #include "player/RecordReader.h"
 #include "player/RecordWriter.h"
@@ -58,6 +59,20 @@ bool WriteVersionFile()
     RecordWriter out;
     out.writeString(VersionText);
     if (out.commit(ProjectPaths::ConfigPath + QStringLiteral("Version")))
+        return true;
+    MsgBox(QStringLiteral("Sorry, unable to access project files. The project folder may be Read-Only."),
+           Dialogs::Icon::Exclamation, Dialogs::Buttons::OK, QStringLiteral("Error"));
+    return false;
+}
+
+bool WriteLinksFile(qint16 count)
+{
+    FrameRecord& frame = FrameRecord::current();
+    frame.LinksCount = count;
+    RecordWriter out;
+    out.writeInteger(count);
+    const QString path = FileNames::inFolder(ProjectPaths::FramesPath, frame.Name + QStringLiteral(".lks"));
+    if (!path.isEmpty() && out.commit(path))
         return true;
     MsgBox(QStringLiteral("Sorry, unable to access project files. The project folder may be Read-Only."),
            Dialogs::Icon::Exclamation, Dialogs::Buttons::OK, QStringLiteral("Error"));

@@ -27,4 +27,8 @@ bool WriteVersionFile();
 // "Config/Version", or an empty string when it cannot be read.
 QString ReadProjectVersion(const QString& projectFolder);
 
+// Sets the current frame's LinksCount to `count` and writes its links file;
+// tells the author when it cannot.
+bool WriteLinksFile(qint16 count);
+
 }  // namespace Editor

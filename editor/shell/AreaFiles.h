@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// The files of a frame's clickable areas, numbered 1 to LinksCount without
+// gaps: <n>a.dat, <n>b.dat, <n>c.dat and the events <n>_<object>.drg in the
+// frame's area folder.
+namespace AreaFiles {
+
+// Removes area `n` of the current frame: deletes its files, moves the last
+// area's files into its place so the numbers stay dense, and writes the
+// links count less one. Gives the links count read before (0 when the links
+// file could not be read), from which the canvas moves its own controls.
+// Tells the author when any step failed.
+qint16 RemoveArea(const QString& frameName, qint16 n);
+
+// The event files of the current frame as the events list shows them
+// ("<n>_<object>"), in listing order.
+QStringList ListEvents();
+
+// The objects of the project ("<object>" for each Areas/<object>.obj), in
+// listing order.
+QStringList ListObjects();
+
+}  // namespace AreaFiles
