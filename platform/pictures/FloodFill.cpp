@@ -30,7 +30,7 @@ QRegion FloodFill::area(const QImage& image, QPoint start, QRgb color, int mode,
     if (budget <= 0 || image.format() != QImage::Format_ARGB32_Premultiplied || !image.rect().contains(start))
         return {};
     color &= 0x00ffffffu;
-    std::vector<bool> seen(size_t(w) * size_t(h), false);
+    std::vector<uint8_t> seen(size_t(w) * size_t(h), 0);
     const auto line = [&](int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); };
     const auto fills = [&](const QRgb* row, int y, int x) {
         if (seen[size_t(y) * size_t(w) + size_t(x)])
@@ -54,7 +54,7 @@ QRegion FloodFill::area(const QImage& image, QPoint start, QRgb color, int mode,
         while (right < w && fills(row, seed.y(), right))
             ++right;
         for (int x = left; x < right; ++x)
-            seen[size_t(seed.y()) * size_t(w) + size_t(x)] = true;
+            seen[size_t(seed.y()) * size_t(w) + size_t(x)] = 1;
         spans.push_back({seed.y(), left, right});
         // The span and the rows above and below it are looked at once each.
         budget -= 3 * int64_t(right - left);

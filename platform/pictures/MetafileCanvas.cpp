@@ -15,7 +15,7 @@ namespace {
 
 // Flood fills of one picture visit at most this many pixels in all (each
 // filled pixel costs three visits), so that a file cannot fill for minutes.
-constexpr int64_t maxFloodPixels = int64_t(64) * 1024 * 1024;
+constexpr int64_t maxFloodPixels = int64_t(16) * 1024 * 1024;
 
 constexpr uint32_t dstInvert = 0x00550009;
 
