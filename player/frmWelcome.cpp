@@ -352,11 +352,15 @@ void frmWelcome::Image6_Click()
 {
     if (g_loadGame) {
         g_loadGame();
-        return;
+    } else {
+        frmLoadGame dialog(this);
+        dialog.LoadSaveGames();
+        dialog.exec();
     }
-    frmLoadGame dialog(this);
-    dialog.LoadSaveGames();
-    dialog.exec();
+    // Closing the modal window without a game to play hands the activation
+    // back to this window, and every activation runs the font-size check.
+    if (!m_unloaded && isVisible())
+        Form_Activate();
 }
 
 void frmWelcome::Image7_Click() { unload(); }

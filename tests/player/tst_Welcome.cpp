@@ -119,8 +119,14 @@ private slots:
         QCOMPARE(dialogs.shown().size(), 1);
         QCOMPARE(dialogs.shown()[0].title, QStringLiteral("Warning!"));
         QCOMPARE(dialogs.shown()[0].buttons, Dialogs::Buttons::OKCancel);
-        QVERIFY(dialogs.shown()[0].text.startsWith(QStringLiteral("Warning! Your system is set to use large fonts.")));
-        QVERIFY(dialogs.shown()[0].text.endsWith(QStringLiteral("\n\nDo you want to continue anyway? (not recommended).")));
+        QCOMPARE(dialogs.shown()[0].icon, Dialogs::Icon::Exclamation);
+        QCOMPARE(dialogs.shown()[0].text,
+                 QStringLiteral("Warning! Your system is set to use large fonts. This program will NOT work properly if "
+                                "you don't change this setting.\n\nTo use small fonts (which is the Windows default), "
+                                "just go to the 'Control Panel' (from the 'Settings' menu of the Start Menu), "
+                                "double-click 'Display', click the 'Settings' tab, click 'Advanced...' and select "
+                                "'Small Fonts' under 'Font size'. Click 'OK' and restart your computer.\n\nDo you "
+                                "want to continue anyway? (not recommended)."));
         QCOMPARE(m_programEnds, 0);
 
         dialogs.queueAnswer(Dialogs::Cancel);
@@ -128,6 +134,52 @@ private slots:
         guard->Form_Activate();
         QCOMPARE(m_programEnds, 1);
         QVERIFY(guard->isHidden());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guard.isNull());
+    }
+
+    void everyReturnToTheWindowRunsTheFontCheckAgain()
+    {
+        auto w = openOn(record(QStringLiteral("1.00"), QString(), QString(), QString()));
+        GameFiles::writeFrame(*m_project, QStringLiteral("Start"), GameFiles::Frame());
+        GameFiles::writeVariables(*m_project, {});
+        RecordingMci mci;
+        ScriptedDialogs dialogs;
+        TextMetrics::setOverride(20);
+        auto warnings = [&dialogs] {
+            return dialogs.messages().filter(QStringLiteral("large fonts")).size();
+        };
+
+        dialogs.queueAnswer(Dialogs::OK);
+        w->show();
+        QTRY_COMPARE(warnings(), 1);
+
+        // Back from a game.
+        dialogs.queueAnswer(Dialogs::OK);
+        w->Image5_Click();
+        QVERIFY(w->isHidden());
+        Game::loaded()->mnuExit_Click();
+        QVERIFY(w->isVisible());
+        QTRY_COMPARE(warnings(), 2);
+
+        // Back from the load-game window without loading a game.
+        frmWelcome::setLoadGameHandler([] {});
+        dialogs.queueAnswer(Dialogs::OK);
+        w->Image6_Click();
+        QCOMPARE(warnings(), 3);
+
+        // A game was loaded: the window is hidden and not activated.
+        frmWelcome::setLoadGameHandler([&w] { w->hide(); });
+        w->Image6_Click();
+        QCOMPARE(warnings(), 3);
+        frmWelcome::setLoadGameHandler(nullptr);
+
+        // Cancel on a return ends the player.
+        w->show();
+        dialogs.queueAnswer(Dialogs::Cancel);
+        QPointer<frmWelcome> guard(w.release());
+        QTRY_COMPARE(m_programEnds, 1);
+        QCOMPARE(warnings(), 4);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(guard.isNull());
     }
@@ -178,12 +230,21 @@ private slots:
     void closingWhileTheEditorRunsTheGameReturnsToTheEditor()
     {
         auto w = openOn(record(QStringLiteral("1.00"), QString(), QString(), QString()));
+        RecordingMci mci;
+        QPointer<Game> game(&Game::load());
         int returns = 0;
-        frmWelcome::setEditorReturn([&returns] { ++returns; });
+        // The editor comes back first, then the game window is unloaded.
+        frmWelcome::setEditorReturn([&returns, &game] {
+            ++returns;
+            QVERIFY(ProcessState::StatusText.isEmpty());
+            QCOMPARE(Game::loaded(), game.data());
+        });
         ProcessState::StatusText = QStringLiteral("RunningFromEditor");
         QPointer<frmWelcome> guard(w.release());
         guard->Image7_Click();
         QCOMPARE(returns, 1);
+        QVERIFY(!Game::loaded());
+        QVERIFY(guard->isHidden());
         QCOMPARE(m_programEnds, 0);
         QVERIFY(ProcessState::StatusText.isEmpty());
         frmWelcome::setEditorReturn(nullptr);
