@@ -1,11 +1,16 @@
 #include "platform/DesktopScreen.h"
 #include "platform/ScriptedDialogs.h"
+#include "platform/TextMetrics.h"
+#include "platform/media/RecordingMci.h"
+#include "player/FrameRecord.h"
 #include "player/Game.h"
 #include "player/GameGeometry.h"
 #include "player/ImageControl.h"
 #include "player/ProjectRecord.h"
 #include "player/Twips.h"
-#include "support/TempProject.h"
+#include "player/frmWelcome.h"
+#include "player/state/Mmedia.h"
+#include "support/GameFiles.h"
 
 #include <QMenuBar>
 #include <QtTest>
@@ -109,6 +114,46 @@ private slots:
         QPointer<Game> guard(&game);
         QTest::mouseClick(game.menuBar, Qt::LeftButton, {}, game.menuBar->actionGeometry(game.mnuExit).center());
         QVERIFY(!Game::loaded());
+    }
+
+    void leavingTheGameClosesTheSoundtrackAndTheSoundButNotTheMovie()
+    {
+        TempProject project;
+        project.makeGame(QStringLiteral("Quest"), 640, 480, QStringLiteral("Hall"));
+        GameFiles::writeVariables(project, {});
+        GameFiles::Frame hall;
+        hall.links = 1;
+        hall.soundtrack = QStringLiteral("theme.mid");
+        hall.video = QStringLiteral("intro.avi");
+        GameFiles::writeFrame(project, QStringLiteral("Hall"), hall);
+        GameFiles::writeArea(project, QStringLiteral("Hall"), 1, GameFiles::Area());
+        GameFiles::Action creak;
+        creak.playSound = 1;
+        creak.sound = QStringLiteral("creak.wav");
+        GameFiles::writeAction(project, QStringLiteral("Hall"), 1, creak);
+        QVERIFY(ProjectRecord::current().load(project.path() + QStringLiteral("Config/General")));
+        RecordingMci mci;
+        ScriptedDialogs dialogs;
+        TextMetrics::setOverride(16);
+        frmWelcome welcome(project.path());
+
+        Game& game = Game::load();
+        QVERIFY(game.ResetAll());
+        game.StartNewGame();
+        QCOMPARE(FrameRecord::current().Name, QStringLiteral("Hall"));
+        game.Area_Click(1);
+        const QString soundtrack = SoundtrackMedia().alias();
+        const QString sound = SoundMedia().alias();
+        QVERIFY(soundtrack.startsWith(QStringLiteral("mid")));
+        QVERIFY(sound.startsWith(QStringLiteral("wav")));
+        mci.clear();
+        game.mnuExit_Click();
+        QCOMPARE(mci.commands(), QStringList({QStringLiteral("Close ") + soundtrack, QStringLiteral("Close ") + sound}));
+        QVERIFY(SoundtrackMedia().alias().isEmpty());
+        QVERIFY(SoundMedia().alias().isEmpty());
+        QVERIFY(welcome.isVisible());
+        QVERIFY(dialogs.shown().isEmpty());
+        TextMetrics::setOverride(std::nullopt);
     }
 
     void exitUnloadsTheWindowAndTheNextGameStartsClean()
