@@ -90,8 +90,9 @@ bool EmfBitmapRecords::applyMask(ByteReader& in, QByteArrayView record, QPointF 
     if (mask.isNull())
         return false;
     source = source.convertToFormat(QImage::Format_ARGB32);
-    const int dx = int(maskOrigin.x() - sourceOrigin.x());
-    const int dy = int(maskOrigin.y() - sourceOrigin.y());
+    // Offsets beyond any bitmap's size all mean "no mask bit there".
+    const int dx = int(std::clamp(maskOrigin.x() - sourceOrigin.x(), -1e8, 1e8));
+    const int dy = int(std::clamp(maskOrigin.y() - sourceOrigin.y(), -1e8, 1e8));
     for (int y = 0; y < source.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(source.scanLine(y));
         const int my = y + dy;

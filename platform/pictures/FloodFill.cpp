@@ -88,6 +88,8 @@ QRegion FloodFill::area(const QImage& image, QPoint start, QRgb color, int mode,
             rects.append(QRect(s.left, s.y, s.right - s.left, 1));
     }
     QRegion region;
+    if (rects.isEmpty())
+        return region;
     region.setRects(rects.constData(), int(rects.size()));
     return region;
 }

@@ -42,23 +42,32 @@ std::optional<QPainterPath> combine(const std::optional<QPainterPath>& base, con
     }
 }
 
-QPainterPath frame(const QPainterPath& area, double width, double height)
+QPainterPath frame(const QPainterPath& area, double width, double height, const QRectF& picture)
 {
     if (area.elementCount() > maxClipElements || !std::isfinite(width) || !std::isfinite(height))
         return {};
     const QList<QPolygonF> parts = area.toSubpathPolygons();
     if (parts.size() > maxFrameRects)
         return {};
+    // Regions are rectangles. Far outside the picture they are cut short:
+    // no frame reaches from there into the picture.
+    const double reachX = picture.width() + 1;
+    const double reachY = picture.height() + 1;
+    const QRectF limit = picture.adjusted(-2 * reachX, -2 * reachY, 2 * reachX, 2 * reachY);
     QRegion region;
     for (const QPolygonF& part : parts) {
-        const QRegion piece(part.toPolygon(), area.fillRule());
+        const QRectF r = part.boundingRect().intersected(limit);
+        if (r.isEmpty())
+            continue;
+        const QRegion piece(QRect(QPoint(qRound(r.left()), qRound(r.top())),
+                                  QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1)));
         region = area.fillRule() == Qt::WindingFill ? region.united(piece) : region.xored(piece);
     }
-    const QRect box = region.boundingRect();
     if (region.isEmpty() || region.rectCount() > maxFrameRects)
         return {};
-    const int w = int(std::clamp(std::lround(std::abs(width)), 0L, long(box.width())));
-    const int h = int(std::clamp(std::lround(std::abs(height)), 0L, long(box.height())));
+    const QRect box = region.boundingRect();
+    const int w = int(std::lround(std::min({std::abs(width), double(box.width()), reachX})));
+    const int h = int(std::lround(std::min({std::abs(height), double(box.height()), reachY})));
     // What stays of the region when every pixel within the frame's reach
     // of the outside is taken away; the frame is the rest.
     const QRegion outside = QRegion(box.adjusted(-w - 1, -h - 1, w + 1, h + 1)).subtracted(region);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPainterPath>
+#include <QRectF>
 
 #include <optional>
 
@@ -17,7 +18,8 @@ std::optional<QPainterPath> combine(const std::optional<QPainterPath>& base, con
 // The band inside the edge of `area` that is `width` pixels wide on its
 // left and right sides and `height` pixels high on its top and bottom.
 // Regions are sets of axis-aligned rectangles: the area is taken on the
-// pixel grid. Empty for an empty or too complex area.
-QPainterPath frame(const QPainterPath& area, double width, double height);
+// pixel grid. Only the part near `picture` (the picture's bounds) is
+// worked out. Empty for an empty or too complex area.
+QPainterPath frame(const QPainterPath& area, double width, double height, const QRectF& picture);
 
 }  // namespace GdiRegions

@@ -74,7 +74,7 @@ void MetafilePlayback::frameRegion(const std::optional<QPainterPath>& area, cons
     const double w = std::abs(width) * std::hypot(m.m11(), m.m12());
     const double h = std::abs(height) * std::hypot(m.m21(), m.m22());
     // However thin in logical units, a frame shows at least one pixel.
-    canvas.fillArea(dc, GdiRegions::frame(*area, std::max(1.0, w), std::max(1.0, h)), *brush);
+    canvas.fillArea(dc, GdiRegions::frame(*area, std::max(1.0, w), std::max(1.0, h), canvas.bounds()), *brush);
 }
 
 void MetafilePlayback::invertRegion(const std::optional<QPainterPath>& area)
