@@ -156,6 +156,33 @@ private slots:
         TextMetrics::setOverride(std::nullopt);
     }
 
+    void resetAllClearsTheGameStateDownToTheTemplates()
+    {
+        TempProject project;
+        project.makeGame(QStringLiteral("Quest"));
+        GameFiles::writeObject(project, QStringLiteral("key"), QStringLiteral("key.png"));
+        GameFiles::writePicture(project, QStringLiteral("Areas/key.png"), QSize(32, 32));
+        Game& game = newGame(640, 480);
+        QVERIFY(game.ResetAll());
+        game.Variables.Add(QStringLiteral("door"), 1);
+        game.Disappear.Add(QStringLiteral("Hall"), 2);
+        game.AddPickedObject(QStringLiteral("key"));
+        game.AddPickedObject(QStringLiteral("key"));
+        QCOMPARE(game.ObjectsCount, qint16(2));
+        QCOMPARE(game.pickedObjects().size(), size_t(3));
+        game.BackImage->move(40, 40);
+
+        QVERIFY(game.ResetAll());
+        QCOMPARE(game.Variables.Count(), 0);
+        QCOMPARE(game.Disappear.Count(), 0);
+        QCOMPARE(game.ObjectsCount, qint16(0));
+        QCOMPARE(game.pickedObjects().size(), size_t(1));
+        QVERIFY(game.pickedObjects()[0]->isHidden());
+        QCOMPARE(game.BackImage->geometry(), QRect(0, 0, 640, 480));
+        QCOMPARE(game.palette().color(QPalette::Window), QColor(Qt::black));
+        QCOMPARE(game.PictureBox->palette().color(QPalette::Window), QColor(Qt::black));
+    }
+
     void exitUnloadsTheWindowAndTheNextGameStartsClean()
     {
         Game& game = newGame(640, 480);
