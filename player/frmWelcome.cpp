@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
@@ -225,7 +226,12 @@ void frmWelcome::buildPanel()
 
 bool frmWelcome::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease) {
+    // A label's click is a left-button press and release over it, as on the
+    // picture buttons.
+    const auto* mouse = event->type() == QEvent::MouseButtonRelease ? static_cast<QMouseEvent*>(event) : nullptr;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (mouse && widget && mouse->button() == Qt::LeftButton
+        && widget->rect().contains(mouse->position().toPoint())) {
         if (watched == Label2) {
             Image8_Click();
             return true;

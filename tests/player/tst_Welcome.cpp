@@ -213,6 +213,19 @@ private slots:
         w->Image8_Click();
         w->Image3_Click();
         QVERIFY(w->Picture1->isHidden());
+
+        // Only a left-button click counts on the labels, as on the pictures.
+        w->Image8_Click();
+        QTest::mouseClick(w->Image4, Qt::RightButton);
+        QTest::mouseClick(w->Label3, Qt::RightButton);
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(w->Picture1->isVisible());
+        QTest::mouseClick(w->Image4, Qt::LeftButton);
+        QCOMPARE(opened.size(), 2);
+        QTest::mouseClick(w->Label3, Qt::LeftButton);
+        QVERIFY(w->Picture1->isHidden());
+        QTest::mouseClick(w->Label2, Qt::RightButton);
+        QVERIFY(w->Picture1->isHidden());
         QVERIFY(dialogs.shown().isEmpty());
         Shell::setOpener(nullptr);
     }
