@@ -2,6 +2,7 @@
 
 #include "editor/shell/Editor.h"
 #include "editor/shell/Editor2.h"
+#include "editor/shell/SideWindow.h"
 #include "editor/shell/Validate.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
@@ -9,7 +10,6 @@
 #include "player/ProjectPaths.h"
 #include "player/ProjectRecord.h"
 #include "player/RecordReader.h"
-#include "player/Twips.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -52,9 +52,7 @@ frmProjectProperties::frmProjectProperties(QWidget* mainWindow)
     : QDialog(mainWindow)
 {
     setWindowTitle(QStringLiteral("Project Properties"));
-    setFixedSize(Twips::toPixels(5520), Twips::toPixels(6375));
-    if (mainWindow)
-        move(mainWindow->frameGeometry().right() + 1, mainWindow->frameGeometry().top());
+    SideWindow::place(this, mainWindow, 5520, 6375);
 
     SSTab1 = new QTabWidget(this);
     auto* general = new QWidget;

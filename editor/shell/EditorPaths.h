@@ -11,4 +11,8 @@ struct EditorPaths {
 
     // Sets ProgramPath from `folder`, adding the separator when it lacks one.
     static void setProgramPath(const QString& folder);
+
+    // Where the project dialogs open: the "Projects" folder beside the editor
+    // (in any letter case); empty when there is none.
+    static QString projectsFolder();
 };
