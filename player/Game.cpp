@@ -234,7 +234,14 @@ void Game::StartNewGame()
 void Game::playSoundtrack()
 {
     const FrameRecord& frame = FrameRecord::current();
-    SoundtrackMedia().mmOpen(FileNames::inFolder(ProjectPaths::FramesPath, frame.Soundtrack));
+    // A soundtrack name that is not one plain file name is refused, and the
+    // frame goes on without it as after any soundtrack that cannot play.
+    const QString file = FileNames::inFolder(ProjectPaths::FramesPath, frame.Soundtrack);
+    if (file.isEmpty()) {
+        MsgBox(QStringLiteral("Unable to play soundtrack."), Dialogs::Icon::Exclamation);
+        return;
+    }
+    SoundtrackMedia().mmOpen(file);
     SoundtrackMedia().mmPlay();
 }
 
@@ -435,9 +442,11 @@ void Game::LoadAreas()
 void Game::ShowOrNotShowAreas()
 {
     const FrameRecord& frame = FrameRecord::current();
-    for (int n = 1; n <= frame.LinksCount && n < int(Area.size()); ++n) {
+    for (int n = 1; n <= frame.LinksCount; ++n) {
         const std::optional<bool> visible = AreaFile::isVisible(frame.Name, n, Disappear, Variables);
-        if (!visible) {
+        // An area that LoadAreas could not create cannot be shown or hidden:
+        // it fails as an unreadable area file does.
+        if (!visible || n >= int(Area.size())) {
             MsgBox(QStringLiteral("Unable to load areas information."), Dialogs::Icon::Exclamation);
             return;
         }

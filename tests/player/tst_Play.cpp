@@ -235,6 +235,16 @@ private slots:
         QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Unable to load frame duration.")});
         QCOMPARE(game.timerInterval(), 0);
         QVERIFY(!game.Timer1->isActive());
+
+        // Without a target the timer fires, nothing happens, and it fires again.
+        hall.durationSeconds = 2;
+        hall.durationTarget.clear();
+        GameFiles::writeFrame(*m_project, QStringLiteral("Hall"), hall);
+        game.OpenFrame(QStringLiteral("Hall"));
+        game.Timer1_Timer();
+        QCOMPARE(FrameRecord::current().Name, QStringLiteral("Hall"));
+        QVERIFY(game.Timer1->isActive());
+        QVERIFY(!game.Timer1->isSingleShot());
     }
 
     void aShortDurationMovesOnByItself()
@@ -270,6 +280,22 @@ private slots:
         game.OpenFrame(QStringLiteral("Yard"));
         QVERIFY(!commandsMatching(QStringLiteral("close")).isEmpty());
         QVERIFY(commandsMatching(QStringLiteral("open")).value(0).contains(QStringLiteral("other.mid")));
+
+        // A soundtrack named outside the Frames folder is refused with the
+        // soundtrack's message, before or after the video, and the frame shows.
+        for (const bool afterVideo : {false, true}) {
+            yard.stopSounds = false;
+            yard.soundtrack = QStringLiteral("../Config/theme.mid");
+            yard.video = afterVideo ? QStringLiteral("intro.avi") : QString();
+            GameFiles::writeFrame(*m_project, QStringLiteral("Yard"), yard);
+            m_mci->clear();
+            m_dialogs->clear();
+            m_dialogs->queueAnswer(Dialogs::OK);
+            game.OpenFrame(QStringLiteral("Yard"));
+            QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Unable to play soundtrack.")});
+            QVERIFY(!m_mci->commands().join(QLatin1Char('|')).contains(QStringLiteral("theme.mid")));
+            QVERIFY(!game.PictureBox->isHidden());
+        }
     }
 
     void theSoundtrackStartsBeforeOrAfterTheVideo()
@@ -329,8 +355,11 @@ private slots:
         hall.links = 32767;
         GameFiles::writeFrame(*m_project, QStringLiteral("Hall"), hall);
         m_dialogs->queueAnswer(Dialogs::OK);
+        m_dialogs->queueAnswer(Dialogs::OK);
         Game& game = startGame();
-        QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Unable to load all the 32767 frame area(s).")});
+        // Loading stops at the first missing area file, and so does showing.
+        QCOMPARE(m_dialogs->messages(), QStringList({QStringLiteral("Unable to load all the 32767 frame area(s)."),
+                                                     QStringLiteral("Unable to load areas information.")}));
         QCOMPARE(game.areas().size(), size_t(1));
 
         m_dialogs->clear();
@@ -367,6 +396,52 @@ private slots:
         m_dialogs->queueAnswer(Dialogs::OK);
         game.LoadVariables();
         QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Unable to load variables list.")});
+    }
+
+    void showingAreasStopsAtTheFirstAreaItCannotHandle()
+    {
+        Frame hall;
+        hall.links = 3;
+        GameFiles::writeFrame(*m_project, QStringLiteral("Hall"), hall);
+        GameFiles::writeArea(*m_project, QStringLiteral("Hall"), 1, Area());
+        GameFiles::writeArea(*m_project, QStringLiteral("Hall"), 3, Area());
+        // A word where the "Conditional" number belongs: the area loads but
+        // its conditions cannot be read.
+        m_project->writeLines(QStringLiteral("Areas/Hall/2a.dat"),
+                              {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("600"), QStringLiteral("450"),
+                               QStringLiteral("#TRUE#"), QStringLiteral("#FALSE#"), QStringLiteral("\"\""),
+                               QStringLiteral("1"), QStringLiteral("\"\""), QStringLiteral("yes")});
+        m_dialogs->queueAnswer(Dialogs::OK);
+        Game& game = startGame();
+        QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Unable to load areas information.")});
+        QCOMPARE(game.areas().size(), size_t(4));
+        QVERIFY(shown(1));
+        QVERIFY(!shown(3));  // not reached: keeps its state
+
+        // Area 2 missing: areas 2 and 3 are never created, and every later
+        // show reports the area it cannot handle.
+        QFile::remove(m_project->path() + QStringLiteral("Areas/Hall/2a.dat"));
+        GameFiles::writeAction(*m_project, QStringLiteral("Hall"), 1, Action());
+        m_dialogs->clear();
+        m_dialogs->queueAnswer(Dialogs::OK);
+        m_dialogs->queueAnswer(Dialogs::OK);
+        game.OpenFrame(QStringLiteral("Hall"));
+        QCOMPARE(m_dialogs->messages(), QStringList({QStringLiteral("Unable to load all the 3 frame area(s)."),
+                                                     QStringLiteral("Unable to load areas information.")}));
+        QCOMPARE(game.areas().size(), size_t(2));
+        QVERIFY(shown(1));
+        m_dialogs->clear();
+        m_dialogs->queueAnswer(Dialogs::OK);
+        game.Area_Click(1);
+        QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Unable to load areas information.")});
+
+        // A links file holding 0: no area is loaded, whatever files lie there.
+        hall.links = 0;
+        GameFiles::writeFrame(*m_project, QStringLiteral("Hall"), hall);
+        m_dialogs->clear();
+        game.OpenFrame(QStringLiteral("Hall"));
+        QCOMPARE(game.areas().size(), size_t(1));
+        QVERIFY(m_dialogs->messages().isEmpty());
     }
 
     void dropsRunTheObjectsEventOnlyForInventoryIcons()
