@@ -313,6 +313,18 @@ private slots:
         QVERIFY(!m_project->exists(QStringLiteral("b.sav")));
         QCOMPARE(save.List1->count(), 1);
 
+        // A file gone since the list was filled cannot be removed: the
+        // message names it, and the list stays as it was.
+        QFile::remove(m_project->path() + QStringLiteral("A.SAV"));
+        save.List1->setCurrentRow(0);
+        m_dialogs->queueAnswer(Dialogs::OK);
+        m_dialogs->queueAnswer(Dialogs::OK);
+        save.Command3_Click();
+        QCOMPARE(m_dialogs->shown().last().text, QStringLiteral("Unable to remove '") + m_project->path() + QStringLiteral("A.sav'."));
+        QCOMPARE(m_dialogs->shown().last().icon, Dialogs::Icon::Exclamation);
+        QCOMPARE(save.List1->count(), 1);
+        m_project->write(QStringLiteral("A.SAV"), "x");
+
         m_dialogs->queueAnswer(Dialogs::OK);
         save.Text1->clear();
         save.Command2_Click();
