@@ -12,6 +12,10 @@ namespace Registry {
 
 enum class Root { ClassesRoot, CurrentUser, LocalMachine, Users };
 
+// The per-user settings key of the installer compiler; its value
+// "ScriptFile" names the script the compiler opens.
+inline const QString InstallerCompilerSettings = QStringLiteral("Software\\Quendara\\Inno Setup\\Settings");
+
 // Creates or opens `subKey` under `root` and sets `valueName` (empty: the
 // key's default value) to `data` as a string. False when the store cannot be
 // written.

@@ -51,8 +51,7 @@ bool copyPlayer(const QString& from, const QString& to)
 
 const QString& frmCompile::compilerSettingsKey()
 {
-    static const QString key = QStringLiteral("Software\\Quendara\\Inno Setup\\Settings");
-    return key;
+    return Registry::InstallerCompilerSettings;
 }
 
 frmCompile::frmCompile(QWidget* mainWindow)

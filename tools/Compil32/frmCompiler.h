@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The installer compiler's window: the script it will build (named by the
+// per-user setting the editor writes, or chosen with "Browse"), "Start" to
+// build Output/Setup.exe beside the script, and "Exit".
+class frmCompiler : public QWidget {
+    Q_OBJECT
+
+public:
+    frmCompiler();
+
+    QString scriptFile() const { return m_script; }
+    void setScriptFile(const QString& path);
+
+    void Browse_Click();
+    // Builds the installer; true when Output/Setup.exe was written.
+    bool Start_Click();
+    void Exit_Click();
+
+    QLabel* lblScript = nullptr;
+    QPlainTextEdit* txtLog = nullptr;
+    QPushButton* cmdBrowse = nullptr;
+    QPushButton* cmdStart = nullptr;
+    QPushButton* cmdExit = nullptr;
+
+private:
+    QString m_script;
+};
