@@ -53,6 +53,11 @@ void Mmedia::mmOpen(const QString& sTheFile)
     else
         return;
     m_alias = ending + QString::number(now().minute());
+    // A quotation mark would end the file name inside the command and turn
+    // the rest of the name into words of the command: such a file counts as
+    // one that cannot be opened.
+    if (sTheFile.contains(QLatin1Char('"')))
+        return;
     send(QStringLiteral("Open \"") + sTheFile + QStringLiteral("\" ALIAS ") + m_alias + QStringLiteral(" TYPE ")
          + type + QStringLiteral(" wait"));
 }
@@ -123,7 +128,7 @@ void Mmedia::PlayMovie(const QString& file, WId where)
     m_movieNumber = qint16(std::min(49, int(fraction * 50)) + 1);
     const QString n = QString::number(m_movieNumber);
 
-    const int result = send(QStringLiteral("Open \"") + file + QStringLiteral("\" ALIAS ") + n
+    const int result = file.contains(QLatin1Char('"')) ? int(Mci::FileNotFound) : send(QStringLiteral("Open \"") + file + QStringLiteral("\" ALIAS ") + n
                             + QStringLiteral(" TYPE AviVideo wait") + QStringLiteral(" parent ")
                             + QString::number(quint64(where)) + QStringLiteral(" style child"));
     if (result != 0)

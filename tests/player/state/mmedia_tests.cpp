@@ -137,6 +137,18 @@ TEST_F(MmediaTest, FailedOpenKeepsAliasSoCloseIsStillSent)
     EXPECT_TRUE(dialogs.shown().isEmpty());
 }
 
+TEST_F(MmediaTest, ANameWithAQuotationMarkCountsAsAFileThatCannotBeOpened)
+{
+    // The mark would close the quoted name and make the rest words of the command.
+    media.mmOpen(QStringLiteral("x\" type avivideo alias y.wav"));
+    media.mmPlay();
+    EXPECT_EQ(mci.commands(), list({"Play wav7"}));
+    mci.clear();
+    media.PlayMovie(QStringLiteral("a\" parent 1 b.avi"), WId(1));
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Error! Probably file not found.")});
+    EXPECT_EQ(mci.commands(), QStringList{QStringLiteral("play %1 wait").arg(media.movieNumber())});
+}
+
 TEST_F(MmediaTest, TwoPlayersGetTheSameAliasWithinAMinute)
 {
     Mmedia other(at(14, 7, 59));
