@@ -380,6 +380,16 @@ private slots:
         QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Sorry, unable to open 'Broken'.")});
         QCOMPARE(FrameRecord::current().LinksCount, qint16(0));
 
+        // A frame file cut short: what was read before is used, the rest
+        // keeps the values of a cleared frame record.
+        m_project->writeLines(QStringLiteral("Frames/Cut.fme"), {QStringLiteral("0"), QStringLiteral("65280")});
+        m_dialogs->clear();
+        m_dialogs->queueAnswer(Dialogs::OK);
+        game.OpenFrame(QStringLiteral("Cut"));
+        QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Sorry, unable to open 'Cut'.")});
+        QCOMPARE(game.PictureBox->palette().color(QPalette::Window), QColor(0, 255, 0));
+        QVERIFY(FrameRecord::current().SoundAfterVideo);
+
         // A click on an area without an action record.
         hall.links = 1;
         GameFiles::writeFrame(*m_project, QStringLiteral("Hall"), hall);
