@@ -1,0 +1,18 @@
+#include "editor/shell/frmMenu.h"
+
+#include <QApplication>
+
+// The editor takes no arguments; what it ships with lies beside it.
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quendara"));
+    // Closing the main window ends the editor, even while a game it runs or
+    // another of its windows is still open.
+    QApplication::setQuitOnLastWindowClosed(false);
+    auto* menu = new frmMenu;
+    if (!menu->Form_Load(QCoreApplication::applicationDirPath()))
+        return 0;
+    menu->show();
+    return QApplication::exec();
+}
