@@ -30,15 +30,18 @@ AboutBox::AboutBox(const QString& versionText, QWidget* parent)
     auto* what = new QLabel(QStringLiteral("Point-and-click adventure game maker"), this);
     what->setAlignment(Qt::AlignCenter);
     what->setWordWrap(true);
-    auto* player = new QLabel(QStringLiteral("Games play with the Quendara player, ") + versionText, this);
-    player->setAlignment(Qt::AlignCenter);
-    player->setWordWrap(true);
+    auto* parts = new QLabel(QStringLiteral("The editor and the player of the games it makes"), this);
+    parts->setAlignment(Qt::AlignCenter);
+    parts->setWordWrap(true);
+    QFont small = font();
+    small.setPointSizeF(font().pointSizeF() * 0.9);
+    parts->setFont(small);
     layout->addWidget(name);
     layout->addWidget(lblVersion);
-    layout->addSpacing(8);
+    layout->addSpacing(10);
     layout->addWidget(what);
-    layout->addWidget(player);
     layout->addStretch();
+    layout->addWidget(parts);
 }
 
 void AboutBox::paintEvent(QPaintEvent*)

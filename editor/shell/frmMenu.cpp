@@ -64,7 +64,7 @@ public:
     {
         // The panels lie 120 twips above the client area; the margin keeps
         // their first control clear of the window's top edge.
-        m_layout->setContentsMargins(10, Twips::toPixels(-frmMenu::kPanelTop) + 10, 10, 10);
+        m_layout->setContentsMargins(8, Twips::toPixels(-frmMenu::kPanelTop) + 8, 8, 8);
         m_layout->setSpacing(6);
     }
 
@@ -141,6 +141,10 @@ frmMenu::frmMenu(QWidget* parent)
     // The window's outer size is given in twips; its client area is what the
     // panels show of themselves below the 120 twips they lie above it.
     setFixedSize(Twips::toPixels(kPanelWidth), Twips::toPixels(kPanelHeight + kPanelTop));
+    // A tool window this narrow takes a small type, as tool windows do.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
     buildPanels();
     ShowPanel(EditorPanel::Start);
 }
@@ -292,8 +296,9 @@ void frmMenu::buildPanels()
         cmdDistributionCancel = p.button(QStringLiteral("Cancel"), "cmdDistributionCancel");
     }
     {
-        PanelBuilder p(newPanel(EditorPanel::About, QStringLiteral("About")));
-        About = new AboutBox(Editor::VersionText);
+        QWidget* panel = newPanel(EditorPanel::About, QStringLiteral("About"));
+        PanelBuilder p(panel);
+        About = new AboutBox(Editor::VersionText, panel);
         About->setObjectName(QStringLiteral("About"));
         p.add(About, 1);
         cmdAboutBack = p.button(QStringLiteral("Back"), "cmdAboutBack");
