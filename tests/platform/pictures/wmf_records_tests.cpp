@@ -1,4 +1,5 @@
 #include "platform/pictures/Pictures.h"
+#include "RecordBuilders.h"
 
 #include <QByteArray>
 #include <QList>
@@ -10,54 +11,9 @@
 // of 100 x 100 units at 96 units per inch, so that a unit is a pixel.
 namespace {
 
-class Wmf {
-public:
-    Wmf& record(uint16_t function, const QList<int>& words)
-    {
-        put32(body_, 3 + words.size());
-        put16(body_, function);
-        for (int w : words)
-            put16(body_, w);
-        return *this;
-    }
-    Wmf& raw(uint16_t function, const QByteArray& params)
-    {
-        put32(body_, 3 + params.size() / 2);
-        put16(body_, function);
-        body_.append(params);
-        return *this;
-    }
-    QByteArray bytes() const
-    {
-        QByteArray records = body_;
-        put32(records, 3);
-        put16(records, 0);  // end of file
-        QByteArray out;
-        put32(out, 0x9AC6CDD7);
-        put16(out, 0);
-        for (int v : {0, 0, 100, 100, 96})
-            put16(out, v);
-        put32(out, 0);
-        put16(out, 0);
-        put16(out, 1);
-        put16(out, 9);
-        put16(out, 0x300);
-        put32(out, int((18 + records.size()) / 2));
-        put16(out, 16);
-        put32(out, 0);
-        put16(out, 0);
-        return out + records;
-    }
-    static void put16(QByteArray& b, int v) { b.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); }
-    static void put32(QByteArray& b, int64_t v)
-    {
-        for (int i = 0; i < 4; ++i)
-            b.append(char((v >> (8 * i)) & 0xff));
-    }
-
-private:
-    QByteArray body_;
-};
+using RecordBuilders::Wmf;
+using RecordBuilders::put16;
+using RecordBuilders::put32;
 
 constexpr uint16_t saveDc = 0x001E, restoreDc = 0x0127, selectObject = 0x012D, deleteObject = 0x01F0;
 constexpr uint16_t createPen = 0x02FA, createBrush = 0x02FC, rectangle = 0x041B, pie = 0x081A, chord = 0x0830;
@@ -152,24 +108,24 @@ QByteArray maskBitmap(int topRow, int bottomRow)
 {
     QByteArray dib;
     for (int v : {40, 0, 2, 0, 2, 0})
-        Wmf::put16(dib, v);
-    Wmf::put16(dib, 1);
-    Wmf::put16(dib, 1);
+        put16(dib, v);
+    put16(dib, 1);
+    put16(dib, 1);
     for (int i = 0; i < 6; ++i)
-        Wmf::put32(dib, 0);
-    Wmf::put32(dib, 0x000000);
-    Wmf::put32(dib, 0xffffff);
-    Wmf::put32(dib, bottomRow);  // rows bottom-up, each padded to 4 bytes
-    Wmf::put32(dib, topRow);
+        put32(dib, 0);
+    put32(dib, 0x000000);
+    put32(dib, 0xffffff);
+    put32(dib, bottomRow);  // rows bottom-up, each padded to 4 bytes
+    put32(dib, topRow);
     return dib;
 }
 
 QByteArray stretchParams(uint32_t rop, const QByteArray& dib)
 {
     QByteArray p;
-    Wmf::put32(p, rop);
+    put32(p, rop);
     for (int v : {2, 2, 0, 0, 100, 100, 0, 0})
-        Wmf::put16(p, v);
+        put16(p, v);
     return p + dib;
 }
 
