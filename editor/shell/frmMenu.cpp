@@ -9,6 +9,7 @@
 #include "editor/shell/FrameFiles.h"
 #include "editor/shell/Validate.h"
 #include "editor/shell/WrapButton.h"
+#include "editor/shell/frmFrames.h"
 #include "editor/shell/frmLoadProject.h"
 #include "editor/shell/frmNewProject.h"
 #include "platform/Dialogs.h"
@@ -133,6 +134,23 @@ frmMenu::frmMenu(QWidget* parent)
     companions.distributionBuilder = [this] {
         frmCompile dialog(this);
         companions.runModal(dialog);
+    };
+    // The frames list stands beside this window while a project's frames are
+    // being worked on.
+    companions.framesWindow = [this](bool shown) {
+        if (shown) {
+            framesWindow()->ShowFramesWindow(this);
+            framesWindow()->ListFrames(!optList->isChecked());
+        } else if (m_frames) {
+            m_frames->hide();
+        }
+    };
+    companions.rebuildFramesList = [this](bool icons) { framesWindow()->ListFrames(icons); };
+    companions.selectedFrame = [this] { return m_frames ? m_frames->selectedFrame() : QString(); };
+    companions.removeFrame = [this](const QString& frame) {
+        FrameFiles::RemoveFrame(frame);
+        if (m_frames)
+            m_frames->ListFrames(!optList->isChecked());
     };
     companions.programEnd = [] {
         QApplication::closeAllWindows();
@@ -619,4 +637,21 @@ void frmMenu::closeEvent(QCloseEvent* event)
     event->accept();
     if (companions.programEnd)
         companions.programEnd();
+}
+
+frmFrames* frmMenu::framesWindow()
+{
+    if (!m_frames) {
+        m_frames = new frmFrames(this);
+        m_frames->requests.showPanel = [this](EditorPanel panel) { ShowPanel(panel); };
+        m_frames->requests.editFrame = [this](const QString& frame) {
+            if (companions.editFrame)
+                companions.editFrame(frame);
+        };
+        m_frames->requests.frameProperties = [this](const QString& frame) {
+            if (companions.frameProperties)
+                companions.frameProperties(frame);
+        };
+    }
+    return m_frames;
 }

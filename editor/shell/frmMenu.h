@@ -8,6 +8,7 @@
 #include <functional>
 
 class AboutBox;
+class frmFrames;
 class QDialog;
 class QLabel;
 class QListWidget;
@@ -180,6 +181,9 @@ public:
     QPushButton* cmdAboutBack = nullptr;
     QPushButton* cmdHelpBack = nullptr;
 
+    // The frames list window, made when first needed.
+    frmFrames* framesWindow();
+
     // The folder the next file dialog opens in.
     QString initialFolder() const { return m_initialFolder; }
 
@@ -197,4 +201,5 @@ private:
     std::array<QString, kPanelCount> m_tags;
     EditorPanel m_panel = EditorPanel::Start;
     QString m_initialFolder;
+    frmFrames* m_frames = nullptr;
 };
