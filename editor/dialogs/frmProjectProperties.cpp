@@ -1,5 +1,6 @@
 #include "editor/dialogs/frmProjectProperties.h"
 
+#include "editor/dialogs/TextNumber.h"
 #include "editor/shell/Editor.h"
 #include "editor/shell/Editor2.h"
 #include "editor/shell/SideWindow.h"
@@ -26,22 +27,6 @@
 namespace {
 
 const QString CreateNewProject = QStringLiteral("CreateNewProject");
-
-// The number at the start of a text, as the size boxes are read: leading
-// blanks skipped, digits with an optional sign and decimals; 0 when there is
-// none ("abc"), 800 for "800 px".
-double leadingNumber(const QString& text)
-{
-    const QString t = text.trimmed();
-    qsizetype end = 0;
-    if (end < t.size() && (t[end] == QLatin1Char('-') || t[end] == QLatin1Char('+')))
-        ++end;
-    while (end < t.size() && (t[end].isDigit() || t[end] == QLatin1Char('.')))
-        ++end;
-    bool ok = false;
-    const double value = t.left(end).toDouble(&ok);
-    return ok ? value : 0;
-}
 
 // The largest picture the player can show (its twips arithmetic is 16-bit).
 constexpr double largestSide = 2184;

@@ -1,5 +1,6 @@
 #include "editor/shell/frmMenu.h"
 
+#include "editor/dialogs/frmFrameProperties.h"
 #include "editor/dialogs/frmProjectProperties.h"
 #include "editor/distribution/frmCompile.h"
 #include "editor/shell/AboutBox.h"
@@ -151,6 +152,12 @@ frmMenu::frmMenu(QWidget* parent)
         FrameFiles::RemoveFrame(frame);
         if (m_frames)
             m_frames->ListFrames(!optList->isChecked());
+    };
+    companions.frameProperties = [this](const QString& frame) {
+        frmFrameProperties dialog(this);
+        dialog.SetTab();
+        dialog.LoadFrameProperties(frame);
+        companions.runModal(dialog);
     };
     companions.programEnd = [] {
         QApplication::closeAllWindows();
