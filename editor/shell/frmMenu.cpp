@@ -12,6 +12,7 @@
 #include "editor/shell/WrapButton.h"
 #include "editor/shell/frmFrames.h"
 #include "editor/shell/frmLoadProject.h"
+#include "editor/shell/frmObjects.h"
 #include "editor/shell/frmNewProject.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
@@ -152,6 +153,14 @@ frmMenu::frmMenu(QWidget* parent)
         FrameFiles::RemoveFrame(frame);
         if (m_frames)
             m_frames->ListFrames(!optList->isChecked());
+    };
+    companions.objectsWindow = [this](bool shown) {
+        if (shown) {
+            objectsWindow()->ListObjects();
+            objectsWindow()->ShowObjectsWindow(this);
+        } else if (m_objects) {
+            m_objects->hide();
+        }
     };
     companions.frameProperties = [this](const QString& frame) {
         frmFrameProperties dialog(this);
@@ -661,4 +670,13 @@ frmFrames* frmMenu::framesWindow()
         };
     }
     return m_frames;
+}
+
+frmObjects* frmMenu::objectsWindow()
+{
+    if (!m_objects) {
+        m_objects = new frmObjects(this);
+        m_objects->showPanel = [this](EditorPanel panel) { ShowPanel(panel); };
+    }
+    return m_objects;
 }

@@ -9,6 +9,7 @@
 
 class AboutBox;
 class frmFrames;
+class frmObjects;
 class QDialog;
 class QLabel;
 class QListWidget;
@@ -183,6 +184,8 @@ public:
 
     // The frames list window, made when first needed.
     frmFrames* framesWindow();
+    // The objects window, made when first needed.
+    frmObjects* objectsWindow();
 
     // The folder the next file dialog opens in.
     QString initialFolder() const { return m_initialFolder; }
@@ -202,4 +205,5 @@ private:
     EditorPanel m_panel = EditorPanel::Start;
     QString m_initialFolder;
     frmFrames* m_frames = nullptr;
+    frmObjects* m_objects = nullptr;
 };
