@@ -215,11 +215,13 @@ void MetafileCanvas::floodFill(const DeviceContext& dc, QPointF logical, const Q
                                          color.rgb(), mode, floodBudget_);
     if (area.isEmpty())
         return;
+    // The filled area is painted as a path of its own rectangles within the
+    // device context's clipping: a clip region of thousands of rectangles
+    // makes the raster engine allocate far more than the picture.
     applyClip(dc);
-    painter_.save();
-    painter_.setClipRegion(area, dc.clip ? Qt::IntersectClip : Qt::ReplaceClip);
-    fillWith(dc, GdiShapes::rectangle(area.boundingRect()), dc.brush);
-    restoreClip(dc);
+    QPainterPath path;
+    path.addRegion(area);
+    fillWith(dc, path, dc.brush);
 }
 
 void MetafileCanvas::text(DeviceContext& dc, const TextRun& run)

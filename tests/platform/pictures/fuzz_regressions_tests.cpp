@@ -68,3 +68,21 @@ TEST(PictureFuzzRegressionTest, PngChunksThatRunPastTheDataAreRefused)
 }
 
 }  // namespace
+
+namespace {
+
+// A flood fill in a picture of 100 x 11620 pixels once filled its area
+// through a clip region of its rectangles, for which the raster engine
+// asked for 2 GB. The area is now filled as a path.
+TEST(PictureFuzzRegressionTest, AFloodFillInATallPictureStaysWithinThePicturesMemory)
+{
+    const QByteArray input = regression("wmf-flood-fill-in-a-tall-picture.wmf");
+    ASSERT_FALSE(input.isEmpty());
+    // The file is damaged further on; what matters is that reading it ends
+    // without asking for more than the picture's own size.
+    const QImage image = Pictures::decode(input);
+    if (!image.isNull())
+        EXPECT_EQ(image.size(), QSize(100, 11620));
+}
+
+}  // namespace
