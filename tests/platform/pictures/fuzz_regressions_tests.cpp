@@ -81,8 +81,9 @@ TEST(PictureFuzzRegressionTest, AFloodFillInATallPictureStaysWithinThePicturesMe
     // The file is damaged further on; what matters is that reading it ends
     // without asking for more than the picture's own size.
     const QImage image = Pictures::decode(input);
-    if (!image.isNull())
+    if (!image.isNull()) {
         EXPECT_EQ(image.size(), QSize(100, 11620));
+    }
 }
 
 }  // namespace
