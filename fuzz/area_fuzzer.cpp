@@ -7,7 +7,7 @@
 #include "fuzz/support/GameHarness.h"
 #include "player/AreaFile.h"
 #include "player/FrameRecord.h"
-#include "player/Game.h"
+#include "player/windows/Game.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -6,7 +6,7 @@
 #include "fuzz/support/FuzzProject.h"
 #include "fuzz/support/GameHarness.h"
 #include "player/FrameRecord.h"
-#include "player/Game.h"
+#include "player/windows/Game.h"
 
 #include <cstdio>
 #include <cstdlib>

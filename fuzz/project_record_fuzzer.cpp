@@ -4,7 +4,7 @@
 #include "fuzz/support/FuzzProject.h"
 #include "player/FrameRecord.h"
 #include "player/ProjectPaths.h"
-#include "player/ProjectRecord.h"
+#include "player/records/ProjectRecord.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {

@@ -3,8 +3,8 @@
 // Every value read back from a record writer's file must be the value that
 // was written.
 
-#include "player/RecordReader.h"
-#include "player/RecordWriter.h"
+#include "player/records/RecordReader.h"
+#include "player/records/RecordWriter.h"
 
 #include <cmath>
 #include <cstdio>

@@ -5,10 +5,10 @@
 
 #include "fuzz/support/FuzzProject.h"
 #include "fuzz/support/GameHarness.h"
-#include "player/Game.h"
+#include "player/windows/Game.h"
 #include "player/ProjectPaths.h"
-#include "player/frmLoadGame.h"
-#include "player/state/SavedGame.h"
+#include "player/windows/frmLoadGame.h"
+#include "player/records/SavedGame.h"
 
 #include <QListWidget>
 

@@ -2,7 +2,7 @@
 
 #include "platform/FileNames.h"
 #include "player/ProjectPaths.h"
-#include "player/RecordReader.h"
+#include "player/records/RecordReader.h"
 #include "player/state/GameVariables.h"
 
 namespace AreaFile {

@@ -13,7 +13,7 @@ void ResetFrameRecord()
 
 #include "platform/FileNames.h"
 #include "player/ProjectPaths.h"
-#include "player/RecordReader.h"
+#include "player/records/RecordReader.h"
 
 bool ReadFrameFile(const QString& path, FrameRecord& r)
 {

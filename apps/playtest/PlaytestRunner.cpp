@@ -5,12 +5,12 @@
 #include "apps/playtest/PlaytestMedia.h"
 #include "apps/playtest/PlaytestState.h"
 #include "player/FrameRecord.h"
-#include "player/Game.h"
-#include "player/ImageControl.h"
+#include "player/windows/Game.h"
+#include "player/windows/ImageControl.h"
 #include "player/ProjectPaths.h"
-#include "player/frmLoadGame.h"
-#include "player/frmSaveGame.h"
-#include "player/frmWelcome.h"
+#include "player/windows/frmLoadGame.h"
+#include "player/windows/frmSaveGame.h"
+#include "player/windows/frmWelcome.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "apps/playtest/PlaytestState.h"
 
 #include "player/FrameRecord.h"
-#include "player/Game.h"
-#include "player/ImageControl.h"
+#include "player/windows/Game.h"
+#include "player/windows/ImageControl.h"
 #include "player/Twips.h"
-#include "player/frmWelcome.h"
+#include "player/windows/frmWelcome.h"
 
 #include <QJsonArray>
 

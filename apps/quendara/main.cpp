@@ -1,4 +1,4 @@
-#include "editor/shell/frmMenu.h"
+#include "editor/shell/windows/frmMenu.h"
 
 #include <QApplication>
 

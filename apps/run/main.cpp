@@ -1,4 +1,4 @@
-#include "player/PlayerApplication.h"
+#include "player/windows/PlayerApplication.h"
 
 #include <QApplication>
 

@@ -4,8 +4,8 @@
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "player/ProjectPaths.h"
-#include "player/RecordReader.h"
-#include "player/RecordWriter.h"
+#include "player/records/RecordReader.h"
+#include "player/records/RecordWriter.h"
 
 namespace AreaPropertiesFiles {
 

@@ -3,8 +3,8 @@
 #include "editor/shell/Validate.h"
 #include "platform/Dialogs.h"
 #include "player/ProjectPaths.h"
-#include "player/RecordReader.h"
-#include "player/RecordWriter.h"
+#include "player/records/RecordReader.h"
+#include "player/records/RecordWriter.h"
 
 namespace ProjectVariables {
 

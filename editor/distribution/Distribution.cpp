@@ -4,8 +4,8 @@
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "platform/WindowsFolder.h"
-#include "player/AtomicFile.h"
-#include "player/ProjectRecord.h"
+#include "player/records/AtomicFile.h"
+#include "player/records/ProjectRecord.h"
 
 namespace Distribution {
 

@@ -3,10 +3,9 @@
 #include "platform/Dialogs.h"
 #include "platform/Processes.h"
 #include "player/ProjectPaths.h"
-#include "player/ProjectRecord.h"
+#include "player/records/ProjectRecord.h"
 
-#include <QComboBox>
-#include <QListWidget>
+#include <QStringList>
 
 #include <limits>
 
@@ -24,29 +23,21 @@ int countable(int count) { return std::min(count, int(std::numeric_limits<qint16
 
 }  // namespace
 
-qint16 FindInCombo(const QComboBox& box, const QString& text)
+qint16 FindInCombo(const QStringList& items, const QString& text)
 {
-    const int count = countable(box.count());
+    const int count = countable(int(items.size()));
     for (int i = 0; i < count; ++i) {
-        if (box.itemText(i) == text)
+        if (items[i] == text)
             return qint16(i);
     }
     return -1;
 }
 
-qint16 FindInList(const QListWidget& box, const QString& text)
-{
-    const int count = countable(box.count());
-    for (int i = 0; i < count; ++i) {
-        if (box.item(i)->text() == text)
-            return qint16(i);
-    }
-    return -1;
-}
+qint16 FindInList(const QStringList& items, const QString& text) { return FindInCombo(items, text); }
 
-qint16 FindInListView(const QListWidget& view, const QString& text)
+qint16 FindInListView(const QStringList& items, const QString& text)
 {
-    const qint16 index = FindInList(view, text);
+    const qint16 index = FindInList(items, text);
     return index < 0 || index == std::numeric_limits<qint16>::max() ? qint16(-1) : qint16(index + 1);
 }
 

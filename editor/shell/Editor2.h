@@ -1,11 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
-
-class QComboBox;
-class QListWidget;
 
 // Services the editor's windows share: starting an outside program and
 // waiting for it, look-ups in list controls, the project's check value.
@@ -16,11 +14,12 @@ namespace Editor2 {
 // when the program cannot be started; its exit code otherwise.
 std::optional<int> RunAndWait(const QString& commandLine, QString* error = nullptr);
 
-// The index of the first line equal to `text` (exactly, with case), or -1.
-qint16 FindInCombo(const QComboBox& box, const QString& text);
-qint16 FindInList(const QListWidget& box, const QString& text);
+// The index of the first line of a combo box or list (its item texts) equal
+// to `text` (exactly, with case), or -1.
+qint16 FindInCombo(const QStringList& items, const QString& text);
+qint16 FindInList(const QStringList& items, const QString& text);
 // The same over the items of a list view, numbered from 1.
-qint16 FindInListView(const QListWidget& view, const QString& text);
+qint16 FindInListView(const QStringList& items, const QString& text);
 
 // Writes Project.dat with the check value of the project's name; tells the
 // author when it cannot, since the project may then count as write-protected.

@@ -2,10 +2,10 @@
 
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
-#include "player/AtomicFile.h"
+#include "player/records/AtomicFile.h"
 #include "player/FrameRecord.h"
 #include "player/ProjectPaths.h"
-#include "player/RecordWriter.h"
+#include "player/records/RecordWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,8 +3,8 @@
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "player/ProjectPaths.h"
-#include "player/ProjectRecord.h"
-#include "player/RecordReader.h"
+#include "player/records/ProjectRecord.h"
+#include "player/records/RecordReader.h"
 
 namespace Validate {
 

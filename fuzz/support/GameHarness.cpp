@@ -4,8 +4,8 @@
 #include "platform/DesktopScreen.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/media/RecordingMci.h"
-#include "player/Game.h"
-#include "player/ProjectRecord.h"
+#include "player/windows/Game.h"
+#include "player/records/ProjectRecord.h"
 
 #include <QCoreApplication>
 #include <QEvent>

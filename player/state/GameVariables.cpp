@@ -1,6 +1,6 @@
 #include "player/state/GameVariables.h"
 
-#include "player/RecordReader.h"
+#include "player/records/RecordReader.h"
 
 namespace GameVariables {
 

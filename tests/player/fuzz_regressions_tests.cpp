@@ -1,9 +1,9 @@
 // Faults the fuzz targets in fuzz/ found in the readers of the player's
 // files, each with the input that showed it.
 
-#include "player/RecordReader.h"
+#include "player/records/RecordReader.h"
 #include "player/state/GameVariables.h"
-#include "player/state/SavedGame.h"
+#include "player/records/SavedGame.h"
 #include "support/TempProject.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "player/FrameRecord.h"
 #include "player/ProjectPaths.h"
-#include "player/ProjectRecord.h"
+#include "player/records/ProjectRecord.h"
 #include "support/TempProject.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "player/RecordReader.h"
-#include "player/RecordWriter.h"
+#include "player/records/RecordReader.h"
+#include "player/records/RecordWriter.h"
 #include "support/TempProject.h"
 
 #include <gtest/gtest.h>

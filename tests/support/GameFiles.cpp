@@ -1,6 +1,6 @@
 #include "support/GameFiles.h"
 
-#include "player/RecordWriter.h"
+#include "player/records/RecordWriter.h"
 
 #include <QBuffer>
 #include <QDir>

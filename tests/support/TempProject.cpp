@@ -1,7 +1,7 @@
 #include "support/TempProject.h"
 
 #include "player/ProjectPaths.h"
-#include "player/ProjectRecord.h"
+#include "player/records/ProjectRecord.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "editor/shell/EditorPaths.h"
 #include "platform/ScriptedDialogs.h"
 #include "player/ProjectPaths.h"
-#include "player/ProjectRecord.h"
+#include "player/records/ProjectRecord.h"
 
 #include <QDir>
 #include <QFile>

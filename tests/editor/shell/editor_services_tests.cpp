@@ -4,7 +4,7 @@
 #include "editor/shell/Validate.h"
 #include "platform/ScriptedDialogs.h"
 #include "player/ProjectPaths.h"
-#include "player/ProjectRecord.h"
+#include "player/records/ProjectRecord.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -184,18 +184,18 @@ TEST(ValidateTest, NamesAndTextsTheAuthorTypes)
 
 TEST(ListLookupTest, FirstExactMatchOrMinusOne)
 {
-    QComboBox combo;
+    QStringList combo;
     EXPECT_EQ(Editor2::FindInCombo(combo, QString()), -1);
-    combo.addItems({QStringLiteral("Hall"), QStringLiteral("hall"), QStringLiteral("Cellar"), QStringLiteral("Hall")});
+    combo = {QStringLiteral("Hall"), QStringLiteral("hall"), QStringLiteral("Cellar"), QStringLiteral("Hall")};
     EXPECT_EQ(Editor2::FindInCombo(combo, QStringLiteral("Hall")), 0);
     EXPECT_EQ(Editor2::FindInCombo(combo, QStringLiteral("hall")), 1);
     EXPECT_EQ(Editor2::FindInCombo(combo, QStringLiteral("Cellar")), 2);
     EXPECT_EQ(Editor2::FindInCombo(combo, QStringLiteral("Cellar ")), -1);
 
-    QListWidget list;
+    QStringList list;
     EXPECT_EQ(Editor2::FindInList(list, QStringLiteral("x")), -1);
     EXPECT_EQ(Editor2::FindInListView(list, QStringLiteral("x")), -1);
-    list.addItems({QStringLiteral("hand.ico"), QStringLiteral("arrow.cur")});
+    list = {QStringLiteral("hand.ico"), QStringLiteral("arrow.cur")};
     EXPECT_EQ(Editor2::FindInList(list, QStringLiteral("arrow.cur")), 1);
     EXPECT_EQ(Editor2::FindInListView(list, QStringLiteral("arrow.cur")), 2);  // list views count from 1
     EXPECT_EQ(Editor2::FindInListView(list, QStringLiteral("ARROW.CUR")), -1);

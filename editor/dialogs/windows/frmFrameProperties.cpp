@@ -1,0 +1,412 @@
+#include "editor/dialogs/windows/frmFrameProperties.h"
+
+#include "editor/dialogs/TextNumber.h"
+#include "editor/shell/windows/SideWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/FileNames.h"
+#include "platform/pictures/Pictures.h"
+#include "player/records/AtomicFile.h"
+#include "player/ProjectPaths.h"
+#include "player/records/RecordReader.h"
+#include "player/records/RecordWriter.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* note(const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setWordWrap(true);
+    return label;
+}
+
+// A picked list with its "Browse..." and "Remove" buttons below it.
+QWidget* fileGroup(QComboBox* list, QPushButton* browse, QPushButton* remove, QWidget* extra = nullptr)
+{
+    auto* group = new QWidget;
+    auto* layout = new QGridLayout(group);
+    layout->setContentsMargins(20, 0, 0, 0);
+    layout->addWidget(list, 0, 0, 1, 2);
+    layout->addWidget(browse, 1, 0);
+    layout->addWidget(remove, 1, 1);
+    if (extra)
+        layout->addWidget(extra, 2, 0, 1, 2);
+    return group;
+}
+
+// Fills a list with the files of the Frames folder that match `patterns`,
+// keeping the chosen entry when it is still there.
+void fill(QComboBox* list, const QStringList& patterns, bool withoutExtension)
+{
+    const QString chosen = list->currentText();
+    QStringList names;
+    for (const QString& pattern : patterns)
+        names += FileNames::list(ProjectPaths::FramesPath, pattern);
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    list->clear();
+    for (const QString& name : names)
+        list->addItem(withoutExtension ? name.left(name.size() - 4) : name);
+    list->setCurrentIndex(list->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void select(QComboBox* list, const QString& text)
+{
+    list->setCurrentIndex(list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+const QString kPictures = QStringLiteral("Graphic files (*.bmp;*.gif;*.jpg;*.wmf;*.emf)|*.bmp;*.gif;*.jpg;*.wmf;*.emf");
+
+}  // namespace
+
+frmFrameProperties::frmFrameProperties(QWidget* mainWindow)
+    : QDialog(mainWindow)
+{
+    setWindowTitle(QStringLiteral("Frame properties"));
+    SideWindow::place(this, mainWindow, 5520, 6375);
+
+    SSTab1 = new QTabWidget;
+    // General
+    auto* general = new QWidget;
+    auto* generalLayout = new QFormLayout(general);
+    txtName = new QLineEdit;
+    txtName->setReadOnly(true);
+    txtPath = new QLineEdit;
+    txtPath->setReadOnly(true);
+    generalLayout->addRow(QStringLiteral("Frame name :"), txtName);
+    generalLayout->addRow(QStringLiteral("Frame location :"), txtPath);
+    Option1[1] = new QRadioButton(QStringLiteral("Picture"));
+    Option1[0] = new QRadioButton(QStringLiteral("Solid color"));
+    auto* kinds = new QHBoxLayout;
+    kinds->addWidget(Option1[1]);
+    kinds->addWidget(Option1[0]);
+    generalLayout->addRow(QStringLiteral("Background :"), kinds);
+    Combo1 = new QComboBox;
+    Check1 = new QCheckBox(QStringLiteral("Tiled"));
+    auto* command17 = new QPushButton(QStringLiteral("Browse..."));
+    auto* command16 = new QPushButton(QStringLiteral("Remove"));
+    Image1 = new QLabel;
+    Image1->setFixedHeight(90);
+    Image1->setAlignment(Qt::AlignCenter);
+    auto* pictureExtra = new QWidget;
+    auto* pictureExtraLayout = new QVBoxLayout(pictureExtra);
+    pictureExtraLayout->setContentsMargins(0, 0, 0, 0);
+    pictureExtraLayout->addWidget(Check1);
+    pictureExtraLayout->addWidget(Image1);
+    Frame1 = fileGroup(Combo1, command17, command16, pictureExtra);
+    generalLayout->addRow(Frame1);
+    Frame2 = new QWidget;
+    auto* colourLayout = new QHBoxLayout(Frame2);
+    colourLayout->setContentsMargins(20, 0, 0, 0);
+    Color = new QLabel;
+    Color->setFixedSize(48, 24);
+    Color->setAutoFillBackground(true);
+    auto* command1 = new QPushButton(QStringLiteral("Change..."));
+    colourLayout->addWidget(Color);
+    colourLayout->addWidget(command1);
+    colourLayout->addStretch();
+    generalLayout->addRow(Frame2);
+    SSTab1->addTab(general, QStringLiteral("General"));
+
+    // Timer
+    auto* timer = new QWidget;
+    auto* timerLayout = new QVBoxLayout(timer);
+    Check4 = new QCheckBox(QStringLiteral("Automatically go to another frame after a time has elapsed."));
+    Frame4 = new QWidget;
+    auto* frame4Layout = new QVBoxLayout(Frame4);
+    frame4Layout->setContentsMargins(20, 0, 0, 0);
+    txtSeconds = new QLineEdit;
+    Combo3 = new QComboBox;
+    frame4Layout->addWidget(new QLabel(QStringLiteral("1. Enter the number of seconds:")));
+    frame4Layout->addWidget(txtSeconds);
+    frame4Layout->addWidget(new QLabel(QStringLiteral("2. Select the frame where you want to go:")));
+    frame4Layout->addWidget(Combo3);
+    timerLayout->addWidget(Check4);
+    timerLayout->addWidget(Frame4);
+    timerLayout->addStretch();
+    SSTab1->addTab(timer, QStringLiteral("Timer"));
+
+    // Sound and Video
+    auto* media = new QWidget;
+    auto* mediaLayout = new QVBoxLayout(media);
+    Check2 = new QCheckBox(QStringLiteral("Play a sound."));
+    Combo2 = new QComboBox;
+    auto* command5 = new QPushButton(QStringLiteral("Browse..."));
+    auto* command4 = new QPushButton(QStringLiteral("Remove"));
+    Frame3 = fileGroup(Combo2, command5, command4, note(QStringLiteral("IMPORTANT: Plays only if no other sound is playing.")));
+    Check3 = new QCheckBox(QStringLiteral("Stop any playing sound."));
+    CheckVideo = new QCheckBox(QStringLiteral("Play a video before showing the frame."));
+    Combo4 = new QComboBox;
+    auto* command7 = new QPushButton(QStringLiteral("Browse..."));
+    auto* command6 = new QPushButton(QStringLiteral("Remove"));
+    FrameVideo = fileGroup(Combo4, command7, command6,
+                           note(QStringLiteral("IMPORTANT: It is very recommended that you select \"Stop any playing sound\".")));
+    Check5 = new QCheckBox(QStringLiteral("Wait until the end of the video before playing the sound."));
+    for (QWidget* w : std::initializer_list<QWidget*>{Check2, Frame3, Check3, CheckVideo, FrameVideo, Check5})
+        mediaLayout->addWidget(w);
+    mediaLayout->addStretch();
+    SSTab1->addTab(media, QStringLiteral("Sound and Video"));
+
+    Command2 = new QPushButton(QStringLiteral("OK"));
+    Command3 = new QPushButton(QStringLiteral("Cancel"));
+    Command2->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command2);
+    buttons->addWidget(Command3);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(SSTab1);
+    layout->addLayout(buttons);
+
+    connect(Option1[0], &QRadioButton::clicked, this, &frmFrameProperties::Option1_Click);
+    connect(Option1[1], &QRadioButton::clicked, this, &frmFrameProperties::Option1_Click);
+    connect(Check2, &QCheckBox::clicked, this, &frmFrameProperties::Check2_Click);
+    connect(Check4, &QCheckBox::clicked, this, &frmFrameProperties::Check4_Click);
+    connect(CheckVideo, &QCheckBox::clicked, this, &frmFrameProperties::CheckVideo_Click);
+    connect(Combo1, &QComboBox::activated, this, &frmFrameProperties::Combo1_Click);
+    connect(command1, &QPushButton::clicked, this, &frmFrameProperties::Command1_Click);
+    connect(command17, &QPushButton::clicked, this, &frmFrameProperties::Command17_Click);
+    connect(command5, &QPushButton::clicked, this, &frmFrameProperties::Command5_Click);
+    connect(command7, &QPushButton::clicked, this, &frmFrameProperties::Command7_Click);
+    connect(command16, &QPushButton::clicked, this, &frmFrameProperties::Command16_Click);
+    connect(command4, &QPushButton::clicked, this, &frmFrameProperties::Command4_Click);
+    connect(command6, &QPushButton::clicked, this, &frmFrameProperties::Command6_Click);
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, &frmFrameProperties::Command3_Click);
+
+    Option1[1]->setChecked(true);
+    Frame2->hide();
+    Frame3->hide();
+    Frame4->hide();
+    FrameVideo->hide();
+    setColour(Qt::black);
+    RefreshComboBoxes();
+}
+
+void frmFrameProperties::setColour(const QColor& colour)
+{
+    m_colour = colour;
+    QPalette palette = Color->palette();
+    palette.setColor(QPalette::Window, colour);
+    Color->setPalette(palette);
+}
+
+void frmFrameProperties::SetTab() { SSTab1->setCurrentIndex(0); }
+
+void frmFrameProperties::RefreshComboBoxes()
+{
+    Image1->clear();
+    fill(Combo1, {QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"), QStringLiteral("*.wmf"), QStringLiteral("*.emf")}, false);
+    fill(Combo2, {QStringLiteral("*.mid")}, false);
+    fill(Combo3, {QStringLiteral("*.fme")}, true);
+    fill(Combo4, {QStringLiteral("*.avi")}, false);
+}
+
+void frmFrameProperties::LoadFrameProperties(const QString& name)
+{
+    const QString path = ProjectPaths::FramesPath + name + QStringLiteral(".fme");
+    txtName->setText(name);
+    txtPath->setText(path);
+    RecordReader in;
+    qint16 kind = 0;
+    RecordValue background, seconds;
+    bool tiled = false, stop = false, timer = false, wait = false;
+    QString soundtrack, target, video;
+    bool ok = !FileNames::inFolder(ProjectPaths::FramesPath, name + QStringLiteral(".fme")).isEmpty() && in.open(path) &&
+              in.readInt16(kind);
+    if (ok) {
+        const bool solid = kind == 0;
+        Option1[solid ? 0 : 1]->setChecked(true);
+        Frame1->setVisible(!solid);
+        Frame2->setVisible(solid);
+        ok = in.readValue(background);
+    }
+    if (ok) {
+        double rgb = 0;
+        if (kind == 0 && background.toNumber(rgb)) {
+            const auto v = quint32(qint32(std::clamp(rgb, -2147483648.0, 2147483647.0)));
+            setColour(QColor(int(v & 0xff), int((v >> 8) & 0xff), int((v >> 16) & 0xff)));
+        } else if (kind != 0) {
+            select(Combo1, background.toText());
+        }
+        ok = in.readBoolean(tiled);
+    }
+    if (ok) {
+        Check1->setChecked(tiled);
+        ok = in.readBoolean(stop);
+    }
+    if (ok) {
+        Check3->setChecked(stop);
+        ok = in.readString(soundtrack);
+    }
+    if (ok) {
+        Check2->setChecked(!soundtrack.isEmpty());
+        Frame3->setVisible(!soundtrack.isEmpty());
+        select(Combo2, soundtrack);
+        ok = in.readBoolean(timer);
+    }
+    if (ok) {
+        Check4->setChecked(timer);
+        Frame4->setVisible(timer);
+        ok = in.readValue(seconds);
+    }
+    if (ok) {
+        txtSeconds->setText(seconds.toText());
+        ok = in.readString(target);
+    }
+    if (ok) {
+        select(Combo3, target);
+        ok = in.readString(video);
+    }
+    if (ok) {
+        CheckVideo->setChecked(!video.isEmpty());
+        FrameVideo->setVisible(!video.isEmpty());
+        select(Combo4, video);
+        ok = in.readBoolean(wait);
+    }
+    if (ok)
+        Check5->setChecked(wait);
+    else
+        MsgBox(QStringLiteral("Unable to load frame properties."), Dialogs::Icon::Exclamation);
+}
+
+void frmFrameProperties::Option1_Click()
+{
+    const bool picture = Option1[1]->isChecked();
+    Frame1->setVisible(picture);
+    Frame2->setVisible(!picture);
+}
+
+// Choosing a soundtrack or a video usually wants the sounds that play
+// stopped; the author may uncheck it again.
+void frmFrameProperties::Check2_Click()
+{
+    Frame3->setVisible(Check2->isChecked());
+    if (Check2->isChecked())
+        Check3->setChecked(true);
+}
+
+void frmFrameProperties::Check4_Click() { Frame4->setVisible(Check4->isChecked()); }
+
+void frmFrameProperties::CheckVideo_Click()
+{
+    FrameVideo->setVisible(CheckVideo->isChecked());
+    if (CheckVideo->isChecked())
+        Check3->setChecked(true);
+}
+
+void frmFrameProperties::Combo1_Click()
+{
+    const QString path = FileNames::inFolder(ProjectPaths::FramesPath, Combo1->currentText());
+    const QImage picture = path.isEmpty() ? QImage() : Pictures::load(path);
+    if (!picture.isNull())
+        Image1->setPixmap(QPixmap::fromImage(picture).scaled(Image1->width(), Image1->height(), Qt::KeepAspectRatio,
+                                                             Qt::SmoothTransformation));
+}
+
+void frmFrameProperties::Command1_Click()
+{
+    if (const std::optional<QColor> chosen = Dialogs::instance().pickColour(m_colour))
+        setColour(*chosen);
+}
+
+void frmFrameProperties::browse(QComboBox* list, const QString& filter)
+{
+    const QString file = Dialogs::instance().openFile(QStringLiteral("Open"), QString(), filter);
+    if (file.isEmpty())
+        return;
+    const QString name = file.mid(std::max(file.lastIndexOf(QLatin1Char('/')), file.lastIndexOf(QLatin1Char('\\'))) + 1);
+    QFile source(file);
+    const QString copy = FileNames::inFolder(ProjectPaths::FramesPath, name);
+    if (!copy.isEmpty() && source.open(QIODevice::ReadOnly))
+        AtomicFile::write(copy, source.readAll());
+    RefreshComboBoxes();
+    select(list, name);
+}
+
+void frmFrameProperties::Command17_Click() { browse(Combo1, kPictures); }
+void frmFrameProperties::Command5_Click() { browse(Combo2, QStringLiteral("MIDI files (*.mid)|*.mid")); }
+void frmFrameProperties::Command7_Click() { browse(Combo4, QStringLiteral("Video files (*.avi)|*.avi")); }
+
+void frmFrameProperties::remove(QComboBox* list, bool clearPreview)
+{
+    const QString name = list->currentText();
+    if (list->currentIndex() < 0 || name.isEmpty())
+        return;
+    const QString shown = ProjectPaths::FramesPath + name;
+    if (MsgBox(QStringLiteral("Do you really want to remove '") + shown + QStringLiteral("' ?"), Dialogs::Icon::Question,
+               Dialogs::Buttons::YesNo) != Dialogs::Yes)
+        return;
+    const QString path = FileNames::inFolder(ProjectPaths::FramesPath, name);
+    if (path.isEmpty() || !QFile::remove(FileNames::resolve(path))) {
+        MsgBox(QStringLiteral("Unable to remove '") + shown + QStringLiteral("'."), Dialogs::Icon::Exclamation);
+        RefreshComboBoxes();
+        return;
+    }
+    if (clearPreview)
+        Image1->clear();
+    RefreshComboBoxes();
+    list->setCurrentIndex(-1);
+}
+
+void frmFrameProperties::Command16_Click() { remove(Combo1, true); }
+void frmFrameProperties::Command4_Click() { remove(Combo2, false); }
+void frmFrameProperties::Command6_Click() { remove(Combo4, false); }
+
+bool frmFrameProperties::Command2_Click()
+{
+    if (Option1[1]->isChecked() && Combo1->currentText().isEmpty()) {
+        MsgBox(QStringLiteral("Please select a valid picture."), Dialogs::Icon::Information);
+        return false;
+    }
+    if (Check4->isChecked() && (Combo3->currentText().isEmpty() || leadingNumber(txtSeconds->text()) == 0)) {
+        SSTab1->setCurrentIndex(1);
+        MsgBox(QStringLiteral("Please enter a valid duration and select a valid frame."), Dialogs::Icon::Information);
+        return false;
+    }
+    if (CheckVideo->isChecked() && Combo4->currentText().isEmpty()) {
+        SSTab1->setCurrentIndex(2);
+        MsgBox(QStringLiteral("Please select a valid video file."), Dialogs::Icon::Information);
+        return false;
+    }
+    SaveFrameProperties(txtName->text());
+    accept();
+    return true;
+}
+
+void frmFrameProperties::Command3_Click() { reject(); }
+
+bool frmFrameProperties::SaveFrameProperties(const QString& name)
+{
+    const bool solid = Option1[0]->isChecked();
+    RecordWriter out;
+    out.writeInteger(solid ? 0 : 1);
+    if (solid)
+        out.writeInteger(qint64(m_colour.red()) + qint64(m_colour.green()) * 256 + qint64(m_colour.blue()) * 65536);
+    else
+        out.writeString(Combo1->currentText());
+    out.writeBoolean(!solid && Check1->isChecked());
+    out.writeBoolean(Check3->isChecked());
+    out.writeString(Check2->isChecked() ? Combo2->currentText() : QString());
+    out.writeBoolean(Check4->isChecked());
+    out.writeDouble(leadingNumber(txtSeconds->text()));
+    out.writeString(Combo3->currentText());
+    out.writeString(CheckVideo->isChecked() ? Combo4->currentText() : QString());
+    out.writeBoolean(Check5->isChecked());
+    const QString path = FileNames::inFolder(ProjectPaths::FramesPath, name + QStringLiteral(".fme"));
+    if (!path.isEmpty() && out.commit(path))
+        return true;
+    MsgBox(QStringLiteral("Unable to save frame information."), Dialogs::Icon::Exclamation);
+    return false;
+}

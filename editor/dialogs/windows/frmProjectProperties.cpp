@@ -1,0 +1,280 @@
+#include "editor/dialogs/windows/frmProjectProperties.h"
+
+#include "editor/dialogs/TextNumber.h"
+#include "editor/shell/Editor.h"
+#include "editor/shell/Editor2.h"
+#include "editor/shell/windows/SideWindow.h"
+#include "editor/shell/Validate.h"
+#include "platform/Dialogs.h"
+#include "platform/FileNames.h"
+#include "player/ProcessState.h"
+#include "player/ProjectPaths.h"
+#include "player/records/ProjectRecord.h"
+#include "player/records/RecordReader.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString CreateNewProject = QStringLiteral("CreateNewProject");
+
+// The largest picture the player can show (its twips arithmetic is 16-bit).
+constexpr double largestSide = 2184;
+
+}  // namespace
+
+frmProjectProperties::frmProjectProperties(QWidget* mainWindow)
+    : QDialog(mainWindow)
+{
+    setWindowTitle(QStringLiteral("Project Properties"));
+    SideWindow::place(this, mainWindow, 5520, 6375);
+
+    SSTab1 = new QTabWidget(this);
+    auto* general = new QWidget;
+    auto* form = new QFormLayout(general);
+    txtName = new QLineEdit(QStringLiteral("New Project"));
+    txtName->setReadOnly(true);
+    txtName->setEnabled(false);
+    txtFileName = new QLineEdit;
+    txtFileName->setReadOnly(true);
+    txtAdventureName = new QLineEdit(QStringLiteral("My Adventure"));
+    txtVersion = new QLineEdit(QStringLiteral("1.00"));
+    Combo1 = new QComboBox;
+    form->addRow(QStringLiteral("Project name :"), txtName);
+    form->addRow(QStringLiteral("Project location :"), txtFileName);
+    form->addRow(QStringLiteral("Adventure name :"), txtAdventureName);
+    form->addRow(QStringLiteral("Current Version :"), txtVersion);
+    form->addRow(QStringLiteral("Starting frame :"), Combo1);
+
+    auto* sizes = new QGroupBox(QStringLiteral("Screen size :"));
+    auto* sizesLayout = new QVBoxLayout(sizes);
+    auto* group = new QButtonGroup(this);
+    const char* captions[] = {"320 x 200", "320 x 240", "640 x 480", "Custom:"};
+    for (int i = 0; i < 4; ++i) {
+        AdventureArea[size_t(i)] = new QRadioButton(QLatin1String(captions[i]));
+        group->addButton(AdventureArea[size_t(i)], i);
+        sizesLayout->addWidget(AdventureArea[size_t(i)]);
+    }
+    AdventureArea[Size640x480]->setChecked(true);
+    FrameResolution = new QWidget;
+    auto* resolution = new QHBoxLayout(FrameResolution);
+    resolution->setContentsMargins(20, 0, 0, 0);
+    txtWidth = new QLineEdit(QStringLiteral("640"));
+    txtHeight = new QLineEdit(QStringLiteral("480"));
+    resolution->addWidget(txtWidth);
+    resolution->addWidget(new QLabel(QStringLiteral("x")));
+    resolution->addWidget(txtHeight);
+    sizesLayout->addWidget(FrameResolution);
+    FrameResolution->setVisible(false);
+    form->addRow(sizes);
+    SSTab1->addTab(general, QStringLiteral("General"));
+
+    auto* author = new QWidget;
+    auto* authorForm = new QFormLayout(author);
+    txtAuthor = new QLineEdit;
+    txtEmail = new QLineEdit;
+    txtHomepage = new QLineEdit;
+    authorForm->addRow(QStringLiteral("Author name :"), txtAuthor);
+    authorForm->addRow(QStringLiteral("Author email :"), txtEmail);
+    authorForm->addRow(QStringLiteral("Author homepage :"), txtHomepage);
+    SSTab1->addTab(author, QStringLiteral("Author info"));
+
+    Command2 = new QPushButton(QStringLiteral("OK"));
+    Command3 = new QPushButton(QStringLiteral("Cancel"));
+    Command2->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command2);
+    buttons->addWidget(Command3);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(SSTab1);
+    layout->addLayout(buttons);
+
+    connect(group, &QButtonGroup::idClicked, this, &frmProjectProperties::AdventureArea_Click);
+    connect(txtName, &QLineEdit::textChanged, this, &frmProjectProperties::txtName_Change);
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, &frmProjectProperties::Command3_Click);
+    RefreshComboBoxes();
+}
+
+void frmProjectProperties::RefreshComboBoxes()
+{
+    Combo1->clear();
+    for (const QString& file : FileNames::list(ProjectPaths::FramesPath, QStringLiteral("*.fme")))
+        Combo1->addItem(file.left(file.size() - 4));
+    Combo1->setCurrentIndex(-1);
+}
+
+void frmProjectProperties::LoadProject()
+{
+    RefreshComboBoxes();
+    // Each value is taken as it comes; a damaged record fills what it can.
+    RecordReader in;
+    in.open(ProjectPaths::ConfigPath + QStringLiteral("General"));
+    RecordValue v;
+    qint16 sizeChoice = Size640x480;
+    auto next = [&](auto apply) {
+        if (in.readValue(v))
+            apply();
+    };
+    auto number = [&] {
+        double n = 0;
+        return v.toNumber(n) ? QString::number(n) : v.toText();
+    };
+    next([&] { txtName->setText(v.toText()); });
+    next([&] { txtFileName->setText(v.toText()); });
+    next([&] { txtAdventureName->setText(v.toText()); });
+    next([&] {
+        double n = 0;
+        if (v.toNumber(n) && n >= 0 && n <= 3)
+            sizeChoice = qint16(n);
+    });
+    next([&] { Combo1->setCurrentIndex(Combo1->findText(v.toText(), Qt::MatchExactly | Qt::MatchCaseSensitive)); });
+    next([&] { txtVersion->setText(v.toText()); });
+    next([&] { txtWidth->setText(number()); });
+    next([&] { txtHeight->setText(number()); });
+    next([&] { txtAuthor->setText(v.toText()); });
+    next([&] { txtEmail->setText(v.toText()); });
+    next([&] { txtHomepage->setText(v.toText()); });
+
+    ProjectRecord& r = ProjectRecord::current();
+    r.ProjectName = txtName->text();
+    r.RecordPath = txtFileName->text();
+    r.AdventureName = txtAdventureName->text();
+    r.ScreenSizeChoice = sizeChoice;
+    r.StartingFrame = Combo1->currentText();
+    r.Version = txtVersion->text();
+    r.ScreenWidth = qint16(std::clamp(leadingNumber(txtWidth->text()), 0.0, 32767.0));
+    r.ScreenHeight = qint16(std::clamp(leadingNumber(txtHeight->text()), 0.0, 32767.0));
+    r.AuthorName = txtAuthor->text();
+    r.AuthorEmail = txtEmail->text();
+    r.AuthorHomepage = txtHomepage->text();
+    AdventureArea[size_t(sizeChoice)]->setChecked(true);
+    FrameResolution->setVisible(sizeChoice == Custom);
+}
+
+void frmProjectProperties::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Form_Activate();
+}
+
+void frmProjectProperties::Form_Activate()
+{
+    txtName->setText(ProjectRecord::current().ProjectName);
+    txtName_Change();
+    if (ProcessState::StatusText != CreateNewProject)
+        FrameResolution->setVisible(AdventureArea[Custom]->isChecked());
+}
+
+void frmProjectProperties::txtName_Change() { txtFileName->setText(ProjectPaths::ConfigPath + QStringLiteral("General")); }
+
+void frmProjectProperties::AdventureArea_Click(int index)
+{
+    if (index >= 0 && index < 4)
+        AdventureArea[size_t(index)]->setChecked(true);
+    FrameResolution->setVisible(AdventureArea[Custom]->isChecked());
+}
+
+int frmProjectProperties::choice() const
+{
+    for (int i = 0; i < 4; ++i) {
+        if (AdventureArea[size_t(i)]->isChecked())
+            return i;
+    }
+    return Size640x480;
+}
+
+bool frmProjectProperties::Command2_Click()
+{
+    enum { GeneralTab = 0, AuthorTab = 1 };
+    if (txtName->text().isEmpty()) {
+        MsgBox(QStringLiteral("The project must have a name !"));
+        return false;
+    }
+    if (txtAdventureName->text().isEmpty()) {
+        MsgBox(QStringLiteral("You must give a name to your adventure !"));
+        return false;
+    }
+    if (Validate::HasForbiddenCharacters(txtAdventureName->text()) == Validate::No) {
+        SSTab1->setCurrentIndex(GeneralTab);
+        Validate::ShowForbiddenCharactersMessage();
+        return false;
+    }
+    if (Validate::HasQuotationMark(txtAdventureName->text()) || Validate::HasQuotationMark(txtVersion->text())) {
+        SSTab1->setCurrentIndex(GeneralTab);
+        Validate::ShowQuotationMarkMessage();
+        return false;
+    }
+    if (Validate::HasQuotationMark(txtAuthor->text()) || Validate::HasQuotationMark(txtEmail->text()) ||
+        Validate::HasQuotationMark(txtHomepage->text())) {
+        SSTab1->setCurrentIndex(AuthorTab);
+        Validate::ShowQuotationMarkMessage();
+        return false;
+    }
+    const bool custom = AdventureArea[Custom]->isChecked();
+    const double width = leadingNumber(txtWidth->text());
+    const double height = leadingNumber(txtHeight->text());
+    if (custom && (width > 640 || height > 480) &&
+        MsgBox(QStringLiteral("Warning! To remain compatible with most operating systems, the screen size should not be "
+                              "bigger than 640*480.\n\nDo you want to continue anyway? (not recommended)"),
+               Dialogs::Icon::Exclamation, Dialogs::Buttons::OKCancel, QStringLiteral("Warning!")) == Dialogs::Cancel)
+        return false;
+    // A size of 0, a negative one, or one larger than the player can show
+    // would make a game that cannot start.
+    const auto invalid = [](double side) { return side < 1 || side > largestSide; };
+    if (custom && (invalid(width) || invalid(height))) {
+        MsgBox(QStringLiteral("Please select a valid screen size."), Dialogs::Icon::Information);
+        SSTab1->setCurrentIndex(GeneralTab);
+        return false;
+    }
+
+    if (ProcessState::StatusText == CreateNewProject)
+        Editor::CreateProjectFolders();
+    Editor2::SaveProjectChecksum();
+
+    const int size = choice();
+    const char* fixed[][2] = {{"320", "200"}, {"320", "240"}, {"640", "480"}};
+    if (size < Custom) {
+        txtWidth->setText(QLatin1String(fixed[size][0]));
+        txtHeight->setText(QLatin1String(fixed[size][1]));
+    }
+    ProjectRecord& r = ProjectRecord::current();
+    r.ProjectName = txtName->text();
+    r.RecordPath = txtFileName->text();
+    r.AdventureName = txtAdventureName->text();
+    r.ScreenSizeChoice = qint16(size);
+    r.StartingFrame = Combo1->currentText();
+    r.Version = txtVersion->text();
+    r.ScreenWidth = qint16(std::lround(leadingNumber(txtWidth->text())));
+    r.ScreenHeight = qint16(std::lround(leadingNumber(txtHeight->text())));
+    r.AuthorName = txtAuthor->text();
+    r.AuthorEmail = txtEmail->text();
+    r.AuthorHomepage = txtHomepage->text();
+    QString error;
+    if (!r.save(txtFileName->text(), &error)) {
+        MsgBox(QStringLiteral("Unable to save '") + txtFileName->text() + QStringLiteral("'."), Dialogs::Icon::Exclamation);
+        return false;
+    }
+    accept();
+    return true;
+}
+
+void frmProjectProperties::Command3_Click() { reject(); }
+
+// Cancel, the Escape key and the window's close box all end here.
+void frmProjectProperties::reject()
+{
+    ProcessState::StatusText.clear();
+    QDialog::reject();
+}

@@ -1,0 +1,135 @@
+#include "editor/shell/windows/frmNewProject.h"
+
+#include "editor/dialogs/windows/frmProjectProperties.h"
+#include "editor/shell/windows/DriveList.h"
+#include "editor/shell/EditorPaths.h"
+#include "editor/shell/windows/FolderList.h"
+#include "editor/shell/windows/SideWindow.h"
+#include "editor/shell/Validate.h"
+#include "platform/Dialogs.h"
+#include "platform/FileNames.h"
+#include "player/ProcessState.h"
+#include "player/ProjectPaths.h"
+#include "player/records/ProjectRecord.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+std::function<void(QWidget*)>& propertiesOpener()
+{
+    static std::function<void(QWidget*)> opener = [](QWidget* mainWindow) {
+        frmProjectProperties properties(mainWindow);
+        properties.SSTab1->setCurrentIndex(0);
+        properties.exec();
+    };
+    return opener;
+}
+
+}  // namespace
+
+void frmNewProject::setPropertiesOpener(std::function<void(QWidget*)> opener) { propertiesOpener() = std::move(opener); }
+
+frmNewProject::frmNewProject(QWidget* mainWindow, ShowPanelRequest showPanel)
+    : QDialog(mainWindow)
+    , m_mainWindow(mainWindow)
+    , m_showPanel(std::move(showPanel))
+{
+    setWindowTitle(QStringLiteral("New Project"));
+    SideWindow::place(this, mainWindow, 2775, 5520);
+
+    auto* intro = new QLabel(QStringLiteral("To create a new adventure game, you must create a new folder. Enter the folder "
+                                            "name and select the location where you want to create it."));
+    intro->setWordWrap(true);
+    txtName = new QLineEdit;
+    Drive1 = new DriveList;
+    Dir1 = new FolderList;
+    Command3 = new QPushButton(QStringLiteral("OK"));
+    Command4 = new QPushButton(QStringLiteral("Cancel"));
+    Command3->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(new QLabel(QStringLiteral("Folder name:")));
+    layout->addWidget(txtName);
+    layout->addWidget(new QLabel(QStringLiteral("Location:")));
+    layout->addWidget(Drive1);
+    layout->addWidget(Dir1, 1);
+    layout->addWidget(Command3);
+    layout->addWidget(Command4);
+
+    connect(Drive1, &DriveList::driveChanged, this, &frmNewProject::Drive1_Change);
+    connect(Dir1, &FolderList::pathChanged, Drive1, &DriveList::showDriveOf);
+    connect(Command3, &QPushButton::clicked, this, &frmNewProject::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmNewProject::Command4_Click);
+    Form_Load();
+}
+
+void frmNewProject::Form_Load()
+{
+    txtName->clear();
+    const QString projects = EditorPaths::projectsFolder();
+    if (!Dir1->setPath(projects.isEmpty() ? QDir::currentPath() : projects))
+        Dir1->setPath(QDir::homePath());
+    Drive1->showDriveOf(Dir1->path());
+}
+
+void frmNewProject::Drive1_Change()
+{
+    if (!Dir1->setPath(Drive1->drive()))
+        MsgBox(QStringLiteral("Not a valid drive."), Dialogs::Icon::Exclamation);
+}
+
+void frmNewProject::Command3_Click()
+{
+    const QString name = txtName->text();
+    if (name.isEmpty()) {
+        MsgBox(QStringLiteral("You must give a name to the new project."), Dialogs::Icon::Information);
+        return;
+    }
+    // "." and ".." hold no forbidden character but would name the location
+    // itself or its parent; a control character makes a name nobody can type.
+    if (Validate::HasForbiddenCharacters(name) == Validate::No || !FileNames::isPlainName(name)) {
+        Validate::ShowForbiddenCharactersMessage();
+        return;
+    }
+    ProjectRecord::current().ProjectName = name;
+    QString location = Dir1->path();
+    if (!location.endsWith(QLatin1Char('/')))
+        location += QLatin1Char('/');
+    ProjectPaths::setProjectPath(location + name + QLatin1Char('/'));
+    if (Validate::IsProjectFolder(ProjectPaths::ProjectPath) == Validate::Yes) {
+        MsgBox(QStringLiteral("Sorry, the folder you have chosen already exists."));
+        return;
+    }
+    if (MsgBox(QStringLiteral("Your new game will be stored in the following folder :\n") + ProjectPaths::ProjectPath +
+                   QStringLiteral("\n\nPress OK to continue..."),
+               Dialogs::Icon::Information, Dialogs::Buttons::OKCancel) == Dialogs::Cancel)
+        return;
+
+    ProcessState::StatusText = QStringLiteral("CreateNewProject");
+    // The properties dialog covers this one while it is open; cancelling it
+    // brings this dialog back as new.
+    propertiesOpener()(m_mainWindow);
+    if (!ProcessState::StatusText.isEmpty()) {
+        ProcessState::StatusText.clear();
+        m_showPanel(EditorPanel::Project);
+        accept();
+        return;
+    }
+    Form_Load();
+}
+
+void frmNewProject::Command4_Click() { reject(); }
+
+// Cancel and the window's close box.
+void frmNewProject::reject()
+{
+    m_showPanel(EditorPanel::Start);
+    QDialog::reject();
+}

@@ -1,0 +1,168 @@
+#include "player/records/RecordSync.h"
+
+#include "player/records/RecordReader.h"
+#include "player/records/RecordWriter.h"
+
+#include <limits>
+
+RecordSync::RecordSync(RecordReader& reader) : m_reader(&reader) {}
+RecordSync::RecordSync(RecordWriter& writer) : m_writer(&writer) {}
+
+bool RecordSync::step(bool done)
+{
+    if (!done) {
+        m_ok = false;
+        return false;
+    }
+    ++m_fields;
+    return true;
+}
+
+bool RecordSync::string(QString& value)
+{
+    if (!m_ok)
+        return false;
+    if (m_writer) {
+        m_writer->writeString(value);
+        return step(true);
+    }
+    // Read into a copy: a field that cannot be read keeps its value.
+    QString read;
+    if (!m_reader->readString(read))
+        return step(false);
+    value = read;
+    return step(true);
+}
+
+bool RecordSync::int16(qint16& value)
+{
+    if (!m_ok)
+        return false;
+    if (m_writer) {
+        m_writer->writeInteger(value);
+        return step(true);
+    }
+    qint16 read = 0;
+    if (!m_reader->readInt16(read))
+        return step(false);
+    value = read;
+    return step(true);
+}
+
+bool RecordSync::int32(qint32& value)
+{
+    if (!m_ok)
+        return false;
+    if (m_writer) {
+        m_writer->writeInteger(value);
+        return step(true);
+    }
+    qint32 read = 0;
+    if (!m_reader->readInt32(read))
+        return step(false);
+    value = read;
+    return step(true);
+}
+
+bool RecordSync::single(float& value)
+{
+    if (!m_ok)
+        return false;
+    if (m_writer) {
+        m_writer->writeSingle(value);
+        return step(true);
+    }
+    float read = 0;
+    if (!m_reader->readSingle(read))
+        return step(false);
+    value = read;
+    return step(true);
+}
+
+bool RecordSync::boolean(bool& value)
+{
+    if (!m_ok)
+        return false;
+    if (m_writer) {
+        m_writer->writeBoolean(value);
+        return step(true);
+    }
+    bool read = false;
+    if (!m_reader->readBoolean(read))
+        return step(false);
+    value = read;
+    return step(true);
+}
+
+bool RecordSync::textOrNumber(QString& value, bool& bare)
+{
+    if (!m_ok)
+        return false;
+    if (m_writer) {
+        if (bare)
+            m_writer->writeBare(value);
+        else
+            m_writer->writeString(value);
+        return step(true);
+    }
+    RecordValue read;
+    if (!m_reader->readValue(read))
+        return step(false);
+    value = RecordReader::asString(read);
+    bare = read.kind == RecordValue::Kind::Bare || read.kind == RecordValue::Kind::Empty;
+    return step(true);
+}
+
+bool RecordSync::stringList(QStringList& values)
+{
+    if (!m_ok)
+        return false;
+    if (m_writer) {
+        const qsizetype count = std::min<qsizetype>(values.size(), std::numeric_limits<qint16>::max());
+        qint16 written = qint16(count);
+        int16(written);
+        for (qsizetype i = 0; i < count; ++i)
+            string(values[i]);
+        return true;
+    }
+    qint16 count = 0;
+    if (!int16(count))
+        return false;
+    values.clear();
+    // Each name is read before it is kept: a count the file does not back
+    // ends at the end of the file, not in a long loop.
+    for (qint16 i = 0; i < count; ++i) {
+        QString name;
+        if (!string(name))
+            return false;
+        values << name;
+    }
+    return true;
+}
+
+bool RecordSync::namedValues(QList<QPair<QString, qint16>>& values)
+{
+    if (!m_ok)
+        return false;
+    if (m_writer) {
+        qint32 count = qint32(std::min<qsizetype>(values.size(), std::numeric_limits<qint32>::max()));
+        int32(count);
+        for (qint32 i = 0; i < count; ++i) {
+            string(values[i].first);
+            int16(values[i].second);
+        }
+        return true;
+    }
+    qint32 count = 0;
+    if (!int32(count))
+        return false;
+    values.clear();
+    for (qint32 i = 0; i < count; ++i) {
+        QString name;
+        qint16 value = 0;
+        if (!string(name) || !int16(value))
+            return false;
+        values.append({name, value});
+    }
+    return true;
+}

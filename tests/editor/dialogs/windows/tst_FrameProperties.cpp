@@ -1,0 +1,169 @@
+#include "editor/dialogs/windows/frmFrameProperties.h"
+#include "platform/ScriptedDialogs.h"
+#include "player/FrameRecord.h"
+#include "player/ProjectPaths.h"
+#include "support/TempProject.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+class tst_FrameProperties : public QObject {
+    Q_OBJECT
+
+private:
+    FrameRecord saved(const QString& name)
+    {
+        FrameRecord record;
+        [&] { QVERIFY(ReadFrameFile(ProjectPaths::FramesPath + name + QStringLiteral(".fme"), record)); }();
+        return record;
+    }
+    std::unique_ptr<frmFrameProperties> open(const QString& name)
+    {
+        auto dialog = std::make_unique<frmFrameProperties>();
+        dialog->SetTab();
+        dialog->LoadFrameProperties(name);
+        return dialog;
+    }
+
+    std::unique_ptr<TempProject> m_project;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+
+private slots:
+    void init()
+    {
+        m_project = std::make_unique<TempProject>();
+        m_project->makeGame();
+        for (const char* file : {"hall.jpg", "cave.gif", "night.mid", "intro.avi"})
+            m_project->write(QStringLiteral("Frames/") + QLatin1String(file), "x");
+        m_project->writeLines(QStringLiteral("Frames/Hall.fme"),
+                              {QStringLiteral("1"), QStringLiteral("\"hall.jpg\""), QStringLiteral("#TRUE#"), QStringLiteral("#FALSE#"),
+                               QStringLiteral("\"night.mid\""), QStringLiteral("#FALSE#"), QStringLiteral("4"),
+                               QStringLiteral("\"Yard\""), QStringLiteral("\"\""), QStringLiteral("#TRUE#")});
+        m_project->writeLines(QStringLiteral("Frames/Yard.fme"),
+                              {QStringLiteral("0"), QStringLiteral("255"), QStringLiteral("#FALSE#"), QStringLiteral("#TRUE#"),
+                               QStringLiteral("\"gone.mid\""), QStringLiteral("#TRUE#"), QStringLiteral("2.5"),
+                               QStringLiteral("\"Hall\""), QStringLiteral("\"intro.avi\""), QStringLiteral("#FALSE#")});
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+    }
+    void cleanup()
+    {
+        m_dialogs.reset();
+        m_project.reset();
+    }
+
+    void loadsWhatTheFrameFileHolds()
+    {
+        auto hall = open(QStringLiteral("Hall"));
+        QCOMPARE(hall->windowTitle(), QStringLiteral("Frame properties"));
+        QCOMPARE(hall->txtPath->text(), ProjectPaths::FramesPath + QStringLiteral("Hall.fme"));
+        QVERIFY(hall->Option1[1]->isChecked());
+        QCOMPARE(hall->Combo1->currentText(), QStringLiteral("hall.jpg"));
+        QVERIFY(hall->Check1->isChecked());
+        QVERIFY(hall->Check2->isChecked());
+        QCOMPARE(hall->Combo2->currentText(), QStringLiteral("night.mid"));
+        QVERIFY(!hall->Check4->isChecked());
+        QCOMPARE(hall->Combo3->currentText(), QStringLiteral("Yard"));  // kept with the timer off
+        QVERIFY(!hall->CheckVideo->isChecked());
+
+        auto yard = open(QStringLiteral("Yard"));
+        QVERIFY(yard->Option1[0]->isChecked());
+        QCOMPARE(yard->colour(), QColor(255, 0, 0));
+        QVERIFY(yard->Check2->isChecked());
+        QCOMPARE(yard->Combo2->currentIndex(), -1);  // gone.mid is no longer there
+        QCOMPARE(yard->txtSeconds->text(), QStringLiteral("2.5"));
+        QCOMPARE(yard->Combo4->currentText(), QStringLiteral("intro.avi"));
+        QVERIFY(m_dialogs->shown().isEmpty());
+
+        auto missing = open(QStringLiteral("Nowhere"));
+        QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Unable to load frame properties.")});
+    }
+
+    void whatIsSavedThePlayerReads()
+    {
+        auto yard = open(QStringLiteral("Yard"));
+        QVERIFY(yard->Command2_Click());  // a sound box checked with nothing chosen is allowed
+        FrameRecord record = saved(QStringLiteral("Yard"));
+        QCOMPARE(record.FrameKind, qint16(0));
+        QCOMPARE(record.Background, QStringLiteral("255"));
+        QVERIFY(!record.Tiled);
+        QCOMPARE(record.Soundtrack, QString());  // saved empty, so the box comes back unchecked
+        QCOMPARE(record.DurationSeconds, qint16(2));  // 2.5 is written, the player rounds it
+        QCOMPARE(record.DurationTarget, QStringLiteral("Hall"));
+        QCOMPARE(record.Video, QStringLiteral("intro.avi"));
+        QVERIFY(!open(QStringLiteral("Yard"))->Check2->isChecked());
+
+        // A solid colour saves no picture and never tiles.
+        auto hall = open(QStringLiteral("Hall"));
+        hall->Option1[0]->setChecked(true);
+        hall->Option1_Click();
+        QVERIFY(hall->Command2_Click());
+        record = saved(QStringLiteral("Hall"));
+        QCOMPARE(record.Background, QStringLiteral("0"));
+        QVERIFY(!record.Tiled);
+        QCOMPARE(record.Soundtrack, QStringLiteral("night.mid"));
+        QVERIFY(record.SoundAfterVideo);
+    }
+
+    void okChecksItsThreeRules()
+    {
+        auto hall = open(QStringLiteral("Hall"));
+        hall->Combo1->setCurrentIndex(-1);
+        QVERIFY(!hall->Command2_Click());
+        QCOMPARE(m_dialogs->messages().last(), QStringLiteral("Please select a valid picture."));
+        hall->Combo1->setCurrentIndex(0);
+
+        hall->Check4->setChecked(true);
+        hall->txtSeconds->setText(QStringLiteral("abc"));
+        QVERIFY(!hall->Command2_Click());
+        QCOMPARE(hall->SSTab1->currentIndex(), 1);
+        QCOMPARE(m_dialogs->messages().last(), QStringLiteral("Please enter a valid duration and select a valid frame."));
+        hall->txtSeconds->setText(QStringLiteral("-3"));  // only 0 is refused
+
+        hall->CheckVideo->setChecked(true);
+        QVERIFY(!hall->Command2_Click());
+        QCOMPARE(hall->SSTab1->currentIndex(), 2);
+        QCOMPARE(m_dialogs->messages().last(), QStringLiteral("Please select a valid video file."));
+        hall->Combo4->setCurrentIndex(0);
+        QVERIFY(hall->Command2_Click());
+        QCOMPARE(saved(QStringLiteral("Hall")).Video, QStringLiteral("intro.avi"));
+    }
+
+    void browseCopiesAndRemoveAsks()
+    {
+        QTemporaryDir elsewhere;
+        const QString song = elsewhere.path() + QStringLiteral("/dawn.mid");
+        QFile file(song);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("MThd");
+        file.close();
+        auto hall = open(QStringLiteral("Hall"));
+        m_dialogs->queueFile(song);
+        hall->Command5_Click();
+        QCOMPARE(hall->Combo2->currentText(), QStringLiteral("dawn.mid"));
+        QCOMPARE(m_project->read(QStringLiteral("Frames/dawn.mid")), QByteArray("MThd"));
+
+        m_dialogs->queueAnswer(Dialogs::No);
+        hall->Command4_Click();
+        QVERIFY(m_project->exists(QStringLiteral("Frames/dawn.mid")));
+        QCOMPARE(m_dialogs->shown().last().text,
+                 QStringLiteral("Do you really want to remove '") + ProjectPaths::FramesPath + QStringLiteral("dawn.mid' ?"));
+        m_dialogs->queueAnswer(Dialogs::Yes);
+        hall->Command4_Click();
+        QVERIFY(!m_project->exists(QStringLiteral("Frames/dawn.mid")));
+        QCOMPARE(hall->Combo2->currentIndex(), -1);
+
+        // Checking the soundtrack or the video also checks "Stop any playing sound.".
+        hall->Check3->setChecked(false);
+        hall->CheckVideo->setChecked(true);
+        hall->CheckVideo_Click();
+        QVERIFY(hall->Check3->isChecked());
+        QVERIFY(!hall->FrameVideo->isHidden());
+    }
+};
+
+QTEST_MAIN(tst_FrameProperties)
+#include "tst_FrameProperties.moc"

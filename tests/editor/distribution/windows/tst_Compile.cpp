@@ -1,0 +1,219 @@
+#include "editor/distribution/windows/frmCompile.h"
+#include "editor/shell/EditorPaths.h"
+#include "editor/shell/windows/FolderList.h"
+#include "platform/Registry.h"
+#include "platform/ScriptedDialogs.h"
+#include "player/ProjectPaths.h"
+#include "player/records/ProjectRecord.h"
+#include "support/TempProject.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+// The editor's folder with the player as run.dat and a stand-in compiler
+// that leaves an installer in Output/, as the real one does when the author
+// builds; the project "castle" (adventure "Castle") with one frame.
+class tst_Compile : public QObject {
+    Q_OBJECT
+
+private:
+    QString program() const { return m_program.path() + QLatin1Char('/'); }
+    QString desktop() const { return m_desktop.path(); }
+
+    void writeFile(const QString& path, const QByteArray& bytes, bool executable = false)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        if (executable)
+            file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    }
+    QByteArray readFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    std::unique_ptr<frmCompile> open()
+    {
+        auto dialog = std::make_unique<frmCompile>();
+        dialog->Dir2->setPath(desktop());
+        return dialog;
+    }
+
+    QTemporaryDir m_program;
+    QTemporaryDir m_desktop;
+    QTemporaryDir m_settings;
+    std::unique_ptr<TempProject> m_project;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+
+private slots:
+    void init()
+    {
+        EditorPaths::setProgramPath(m_program.path());
+        writeFile(program() + QStringLiteral("run.dat"), "the player");
+        writeFile(program() + QStringLiteral("Compiler/Compil32.exe"),
+                  "#!/bin/sh\n"
+                  "here=\"$(dirname \"$0\")/..\"\n"
+                  "[ -e \"$SETUP_TARGET\" ] && echo existed > \"$here/target-existed\"\n"
+                  "mkdir -p \"$here/Output\" && echo installer > \"$here/Output/Setup.exe\"\n",
+                  true);
+        Registry::setFile(m_settings.path() + QStringLiteral("/registry.ini"));
+        m_project = std::make_unique<TempProject>();
+        m_project->makeGame(QStringLiteral("Castle"));
+        m_project->write(QStringLiteral("Frames/Hall.fme"), "0\r\n");
+        ProjectRecord::current() = ProjectRecord();
+        ProjectRecord::current().ProjectName = QStringLiteral("castle");
+        ProjectRecord::current().AdventureName = QStringLiteral("Castle");
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        qputenv("QUENDARA_WINDOWS_FOLDER", m_program.path().toUtf8());
+    }
+    void cleanup()
+    {
+        m_dialogs.reset();
+        m_project.reset();
+        QFile::remove(Registry::file());
+        Registry::setFile(QString());
+        qunsetenv("QUENDARA_WINDOWS_FOLDER");
+        qunsetenv("SETUP_TARGET");
+        ProjectRecord::current() = ProjectRecord();
+        QDir(desktop()).removeRecursively();
+        QDir().mkpath(desktop());
+        QDir(program() + QStringLiteral("Output")).removeRecursively();
+    }
+
+    void fileNamesAreCompletedAndProtectedOnesRefused()
+    {
+        auto dialog = open();
+        QCOMPARE(dialog->txtFileName->text(), QStringLiteral("Castle.exe"));
+        QCOMPARE(dialog->Color->currentText(), QStringLiteral("Green"));
+        const std::pair<QString, QString> names[] = {{QStringLiteral("Run.exe"), QStringLiteral("Run.exe")},
+                                                     {QStringLiteral("QUENDARA.EXE"), QStringLiteral("QUENDARA.EXE")},
+                                                     {QStringLiteral("run"), QStringLiteral("run.exe")}};
+        for (const auto& [typed, shown] : names) {
+            m_dialogs->clear();
+            dialog->txtFileName->setText(typed);
+            QVERIFY(!dialog->Command3_Click());
+            QCOMPARE(dialog->txtFileName->text(), shown);
+            QCOMPARE(m_dialogs->messages(),
+                     QStringList{QStringLiteral("Sorry, The selected file is protected. Please enter another file.")});
+        }
+        m_dialogs->clear();
+        dialog->txtFileName->clear();
+        QVERIFY(!dialog->Command3_Click());
+        QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Please enter a valid file name.")});
+        QVERIFY(!QFile::exists(m_project->path() + QStringLiteral("Castle.exe")));
+
+        // Game gets ".exe", Game.EXE stays, Game.zip gets ".exe" after it. Cancelling the instructions builds nothing.
+        const std::pair<QString, QString> completed[] = {{QStringLiteral("Game"), QStringLiteral("Game.exe")},
+                                                         {QStringLiteral("Game.EXE"), QStringLiteral("Game.EXE")},
+                                                         {QStringLiteral("Game.zip"), QStringLiteral("Game.zip.exe")}};
+        for (const auto& [typed, result] : completed) {
+            auto again = open();
+            again->Check1->setChecked(true);
+            again->Check2->setChecked(true);
+            again->txtFileName->setText(typed);
+            m_dialogs->queueAnswer(Dialogs::Cancel);
+            QVERIFY(again->Command3_Click());
+            QCOMPARE(again->txtFileName->text(), result);
+        }
+    }
+
+    void cancellingTheInstructionsLeavesTheCopyAndTheScript()
+    {
+        auto dialog = open();
+        dialog->Check1->setChecked(true);
+        dialog->Check2->setChecked(true);
+        m_dialogs->queueAnswer(Dialogs::Cancel);
+        QVERIFY(dialog->Command3_Click());
+        QCOMPARE(m_dialogs->shown().last().title, QStringLiteral("Instructions"));
+        QVERIFY(m_dialogs->shown().last().text.endsWith(QStringLiteral("select the following location: '") + program() +
+                                                         QStringLiteral("castle.iss'.")));
+        QCOMPARE(readFile(m_project->path() + QStringLiteral("Castle.exe")), QByteArray("the player"));
+        QVERIFY(QFileInfo(m_project->path() + QStringLiteral("Castle.exe")).isExecutable());
+        QVERIFY(readFile(program() + QStringLiteral("castle.iss")).startsWith("[Setup]\r\n"));
+        QCOMPARE(Registry::readString(Registry::Root::CurrentUser, frmCompile::compilerSettingsKey(), QStringLiteral("ScriptFile")),
+                 program() + QStringLiteral("castle.iss"));
+        QVERIFY(!QFile::exists(program() + QStringLiteral("Output/Setup.exe")));
+        QVERIFY(!QFile::exists(desktop() + QStringLiteral("/Castle.exe")));
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    }
+
+    void theBuiltInstallerIsMovedToTheChosenPlace()
+    {
+        auto dialog = open();
+        // Skip the system files, so no "Unable to find" message comes between.
+        dialog->Check1->setChecked(true);
+        dialog->Check2->setChecked(true);
+        m_dialogs->queueAnswer(Dialogs::OK);
+        QVERIFY(dialog->Command3_Click());
+        QCOMPARE(readFile(desktop() + QStringLiteral("/Castle.exe")), QByteArray("installer\n"));
+        QVERIFY(!QFile::exists(program() + QStringLiteral("Output/Setup.exe")));
+        QCOMPARE(m_dialogs->shown().size(), 1);  // the instructions only
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+
+        // Replacing an installer: confirmed, it is gone before the compiler starts.
+        qputenv("SETUP_TARGET", (desktop() + QStringLiteral("/Castle.exe")).toUtf8());
+        auto again = open();
+        again->Check1->setChecked(true);
+        again->Check2->setChecked(true);
+        m_dialogs->clear();
+        m_dialogs->queueAnswer(Dialogs::OK);  // replace
+        m_dialogs->queueAnswer(Dialogs::OK);  // instructions
+        QVERIFY(again->Command3_Click());
+        QCOMPARE(m_dialogs->shown()[0].text, QStringLiteral("The selected file already exists. Do you want to replace it ?"));
+        QVERIFY(!QFile::exists(program() + QStringLiteral("target-existed")));
+        QCOMPARE(readFile(desktop() + QStringLiteral("/Castle.exe")), QByteArray("installer\n"));
+    }
+
+    void failuresBeforeAndAfterTheCompiler()
+    {
+        // No player to copy: told, and nothing else happens.
+        QFile::remove(program() + QStringLiteral("run.dat"));
+        auto dialog = open();
+        QVERIFY(!dialog->Command3_Click());
+        QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Unable to copy '") + program() + QStringLiteral("run.dat' to '") +
+                                                     m_project->path() + QStringLiteral("Castle.exe'.")});
+        QCOMPARE(Registry::readString(Registry::Root::CurrentUser, frmCompile::compilerSettingsKey(), QStringLiteral("ScriptFile")),
+                 std::nullopt);
+
+        // A compiler that builds nothing: the move fails and says so.
+        writeFile(program() + QStringLiteral("run.dat"), "the player");
+        writeFile(program() + QStringLiteral("Compiler/Compil32.exe"), "#!/bin/sh\nexit 0\n", true);
+        auto again = open();
+        again->Check1->setChecked(true);
+        again->Check2->setChecked(true);
+        m_dialogs->clear();
+        m_dialogs->queueAnswer(Dialogs::OK);
+        QVERIFY(again->Command3_Click());
+        QCOMPARE(m_dialogs->messages().last(), QStringLiteral("Unable to rename '") + program() +
+                                                   QStringLiteral("Output/Setup.exe'  as  '") + desktop() +
+                                                   QStringLiteral("/Castle.exe'.\n\nOperation Aborted."));
+    }
+
+    void systemFileOptionsAskBeforeTheyAreSet()
+    {
+        auto dialog = open();
+        m_dialogs->queueAnswer(Dialogs::Cancel);
+        dialog->Check1->click();
+        QVERIFY(!dialog->Check1->isChecked());
+        QCOMPARE(m_dialogs->messages().last(),
+                 QStringLiteral("WARNING! The selected system file is required by the game you are distributing."));
+        m_dialogs->queueAnswer(Dialogs::OK);
+        dialog->Check2->click();
+        QVERIFY(dialog->Check2->isChecked());
+        dialog->Check2->click();  // unchecking asks nothing
+        QCOMPARE(m_dialogs->shown().size(), 2);
+        dialog->Color->setCurrentIndex(4);
+        dialog->CheckEnable->setChecked(true);
+        dialog->Command5_Click();
+        QCOMPARE(dialog->Color->currentText(), QStringLiteral("Green"));
+        QVERIFY(!dialog->CheckEnable->isChecked());
+    }
+};
+
+QTEST_MAIN(tst_Compile)
+#include "tst_Compile.moc"
