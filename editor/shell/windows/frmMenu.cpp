@@ -24,6 +24,7 @@
 #include "player/ProjectPaths.h"
 #include "player/records/ProjectRecord.h"
 #include "player/Twips.h"
+#include "player/windows/PlayerWindows.h"
 #include "player/windows/frmWelcome.h"
 
 #include <QApplication>
@@ -483,17 +484,18 @@ void frmMenu::cmdRunProject_Click()
     }
 
     ProcessState::StatusText = QStringLiteral("RunningFromEditor");
-    QPointer<frmMenu> menu = this;
-    frmWelcome::setEditorReturn([menu] {
-        if (!menu)
-            return;
-        menu->show();
-        menu->raise();
-        menu->activateWindow();
-    });
     // The welcome window finds the game through the project path, which is
     // set; the folder it is given is where a player program would lie.
     auto* welcome = new frmWelcome(ProjectPaths::ProjectPath);
+    // The player's coordinator answers the game's windows; closing the
+    // welcome window comes back here instead of ending the program.
+    auto* playerWindows = new PlayerWindows(*welcome, welcome);
+    Q_UNUSED(playerWindows);
+    connect(welcome, &frmWelcome::editorReturnRequested, this, [this] {
+        show();
+        raise();
+        activateWindow();
+    });
     welcome->Form_Load();
     welcome->show();
     hide();

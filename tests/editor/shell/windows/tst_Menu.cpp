@@ -114,7 +114,6 @@ private slots:
     {
         if (frmWelcome* welcome = frmWelcome::loaded())
             delete welcome;
-        frmWelcome::setEditorReturn({});
         m_menu.reset();
         const auto unexpected = m_dialogs->unexpected();
         m_dialogs.reset();
