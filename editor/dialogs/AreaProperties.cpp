@@ -2,162 +2,144 @@
 
 #include "editor/shell/Editor.h"
 #include "platform/Dialogs.h"
-#include "platform/FileNames.h"
-#include "player/ProjectPaths.h"
-#include "player/records/RecordReader.h"
-#include "player/records/RecordWriter.h"
+#include "player/records/ActionRecord.h"
+#include "player/records/AreaPlacement.h"
+#include "player/records/ObjectFile.h"
+#include "player/records/PickableRecord.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
 
 namespace AreaPropertiesFiles {
 
 namespace {
 
-QString areaFolder(const QString& frame)
+using ProjectFiles::AreaPart;
+
+// The dialog shows the records' numbers as check boxes. A check box is
+// written as 1 or 0; files of older tools may hold a Boolean (-1) in a flag,
+// so anything but 0 is checked, as the game reads it. Only Stretch is read
+// as the game reads it, where nothing but 1 stretches.
+qint16 flagOf(bool checked) { return checked ? 1 : 0; }
+
+// Each pair maps a record to the dialog's view and back. A record read from
+// a file cut short keeps the dialog's values in the fields it did not reach,
+// because it starts as a copy of them.
+ActionRecord toRecord(const AreaActions& a)
 {
-    const QString folder = FileNames::inFolder(ProjectPaths::AreasPath, frame);
-    return folder.isEmpty() ? QString() : folder + QLatin1Char('/');
+    ActionRecord r;
+    r.ChangeVariable = flagOf(a.changeVariable);
+    r.VariableName = a.variable;
+    r.SetToZero = a.setTo0;
+    r.SetToOne = a.setTo1;
+    r.Invert = a.invert;
+    r.ShowMessage = flagOf(a.showMessage);
+    r.Message = a.message;
+    r.PlaySound = flagOf(a.playSound);
+    r.Sound = a.sound;
+    r.DisappearFlag = flagOf(a.disappear);
+    r.StopGame = flagOf(a.stopGame);
+    r.GoToFrame = flagOf(a.goToFrame);
+    r.TargetFrame = a.frame;
+    return r;
 }
 
-QString areaFile(const QString& frame, int n, const char* suffix)
+void fromRecord(const ActionRecord& r, AreaActions& a)
 {
-    const QString folder = areaFolder(frame);
-    return folder.isEmpty() ? QString() : folder + QString::number(n) + QLatin1String(suffix);
+    a.changeVariable = r.ChangeVariable != 0;
+    a.variable = r.VariableName;
+    a.setTo0 = r.SetToZero;
+    a.setTo1 = r.SetToOne;
+    a.invert = r.Invert;
+    a.showMessage = r.ShowMessage != 0;
+    a.message = r.Message;
+    a.playSound = r.PlaySound != 0;
+    a.sound = r.Sound;
+    a.disappear = r.DisappearFlag != 0;
+    a.stopGame = r.StopGame != 0;
+    a.goToFrame = r.GoToFrame != 0;
+    a.frame = r.TargetFrame;
 }
 
-QString eventFile(const QString& frame, int n, const QString& object)
+AreaPlacement toRecord(const AreaProperties& p)
 {
-    const QString folder = areaFolder(frame);
-    return folder.isEmpty() ? QString()
-                            : FileNames::inFolder(folder, QString::number(n) + QLatin1Char('_') + object + QStringLiteral(".drg"));
+    AreaPlacement r;
+    r.Left = p.left;
+    r.Top = p.top;
+    r.Width = p.width;
+    r.Height = p.height;
+    r.Transparent = p.transparent;
+    r.HasPicture = p.hasPicture;
+    r.Picture = p.picture;
+    r.Stretch = flagOf(p.stretch);
+    r.Pointer = p.pointer;
+    r.Conditional = flagOf(p.visibilityDependsOnVariables);
+    r.MustBeZero = p.mustBeZero;
+    r.MustBeOne = p.mustBeOne;
+    return r;
 }
 
-// A flag is a check box written as an Integer: 1 checked, 0 not. Files of
-// older tools may hold a Boolean (-1) there; anything but 0 is checked.
-bool readFlag(RecordReader& in, bool& flag)
+// The rectangle stays as the canvas has it.
+void fromRecord(const AreaPlacement& r, AreaProperties& p)
 {
-    qint16 value = 0;
-    if (!in.readInt16(value))
-        return false;
-    flag = value != 0;
-    return true;
+    p.transparent = r.Transparent;
+    p.hasPicture = r.HasPicture;
+    p.picture = r.Picture;
+    p.stretch = r.Stretch == 1;
+    p.pointer = r.Pointer;
+    p.visibilityDependsOnVariables = r.Conditional != 0;
+    p.mustBeZero = r.MustBeZero;
+    p.mustBeOne = r.MustBeOne;
 }
 
-void writeFlag(RecordWriter& out, bool flag) { out.writeInteger(flag ? 1 : 0); }
+PickableRecord pickableOf(const AreaProperties& p) { return {flagOf(p.pickable), p.objectName, p.icon}; }
 
-bool readNames(RecordReader& in, QStringList& names)
+// Reads an action or event file over `actions`; false when it was not read whole.
+bool loadActions(const QString& path, AreaActions& actions)
 {
-    qint16 count = 0;
-    if (!in.readInt16(count))
-        return false;
-    names.clear();
-    // Each name is read before it is kept: a count the file does not back
-    // ends at the end of the file.
-    for (qint16 i = 0; i < count; ++i) {
-        QString name;
-        if (!in.readString(name))
-            return false;
-        names << name;
-    }
-    return true;
+    ActionRecord record = toRecord(actions);
+    const bool whole = bool(RecordFile::load(path, record));
+    fromRecord(record, actions);
+    return whole;
 }
 
-void writeNames(RecordWriter& out, const QStringList& names)
+void makeAreaFolder(const QString& frame)
 {
-    const qsizetype count = std::min<qsizetype>(names.size(), 32767);
-    out.writeInteger(count);
-    for (qsizetype i = 0; i < count; ++i)
-        out.writeString(names[i]);
-}
-
-bool readActions(RecordReader& in, AreaActions& a)
-{
-    return readFlag(in, a.changeVariable) && in.readString(a.variable) && in.readBoolean(a.setTo0) &&
-           in.readBoolean(a.setTo1) && in.readBoolean(a.invert) && readFlag(in, a.showMessage) &&
-           in.readString(a.message) && readFlag(in, a.playSound) && in.readString(a.sound) &&
-           readFlag(in, a.disappear) && readFlag(in, a.stopGame) && readFlag(in, a.goToFrame) && in.readString(a.frame);
-}
-
-RecordWriter actionsRecord(const AreaActions& a)
-{
-    RecordWriter out;
-    writeFlag(out, a.changeVariable);
-    out.writeString(a.variable);
-    out.writeBoolean(a.setTo0);
-    out.writeBoolean(a.setTo1);
-    out.writeBoolean(a.invert);
-    writeFlag(out, a.showMessage);
-    out.writeString(a.message);
-    writeFlag(out, a.playSound);
-    out.writeString(a.sound);
-    writeFlag(out, a.disappear);
-    writeFlag(out, a.stopGame);
-    writeFlag(out, a.goToFrame);
-    out.writeString(a.frame);
-    return out;
-}
-
-bool loadAppearance(const QString& path, AreaProperties& p)
-{
-    RecordReader in;
-    float ignored = 0;
-    return in.open(path) && in.readSingle(ignored) && in.readSingle(ignored) && in.readSingle(ignored) &&
-           in.readSingle(ignored) && in.readBoolean(p.transparent) && in.readBoolean(p.hasPicture) &&
-           in.readString(p.picture) && readFlag(in, p.stretch) && in.readString(p.pointer) &&
-           readFlag(in, p.visibilityDependsOnVariables) && readNames(in, p.mustBeZero) && readNames(in, p.mustBeOne);
+    const QString folder = ProjectFiles::areaFolder(frame);
+    if (!folder.isEmpty())
+        Editor::MakeFolderQuietly(folder);
 }
 
 }  // namespace
 
 bool load(const QString& frame, int n, AreaProperties& p)
 {
-    RecordReader actions;
-    if (!loadAppearance(areaFile(frame, n, "a.dat"), p) || !actions.open(areaFile(frame, n, "b.dat")) ||
-        !readActions(actions, p.actions)) {
+    AreaPlacement placement = toRecord(p);
+    const bool placed = bool(RecordFile::load(ProjectFiles::areaFile(frame, n, AreaPart::Placement), placement));
+    fromRecord(placement, p);
+    if (!placed || !loadActions(ProjectFiles::areaFile(frame, n, AreaPart::Action), p.actions)) {
         MsgBox(QStringLiteral("Unable to load Area properties."), Dialogs::Icon::Exclamation);
         return false;
     }
-    // The object part changes only when the whole of c.dat could be read.
-    RecordReader object;
-    bool pickable = false;
-    QString name, icon;
-    if (object.open(areaFile(frame, n, "c.dat")) && readFlag(object, pickable) && object.readString(name) &&
-        object.readString(icon)) {
-        p.pickable = pickable;
-        p.objectName = name;
-        p.icon = icon;
+    // The object part changes only when the whole of its file could be read.
+    PickableRecord object;
+    if (RecordFile::load(ProjectFiles::areaFile(frame, n, AreaPart::Pickable), object)) {
+        p.pickable = object.Pickable != 0;
+        p.objectName = object.ObjectName;
+        p.icon = object.Icon;
     }
     return true;
 }
 
 bool save(const QString& frame, int n, const AreaProperties& p)
 {
-    const QString folder = areaFolder(frame);
-    if (!folder.isEmpty())
-        Editor::MakeFolderQuietly(folder);
-
-    RecordWriter appearance;
-    for (const float value : {p.left, p.top, p.width, p.height})
-        appearance.writeSingle(value);
-    appearance.writeBoolean(p.transparent);
-    appearance.writeBoolean(p.hasPicture);
-    appearance.writeString(p.picture);
-    writeFlag(appearance, p.stretch);
-    appearance.writeString(p.pointer);
-    writeFlag(appearance, p.visibilityDependsOnVariables);
-    writeNames(appearance, p.mustBeZero);
-    writeNames(appearance, p.mustBeOne);
-
-    RecordWriter object;
-    writeFlag(object, p.pickable);
-    object.writeString(p.objectName);
-    object.writeString(p.icon);
-
-    bool ok = !folder.isEmpty() && appearance.commit(areaFile(frame, n, "a.dat")) &&
-              actionsRecord(p.actions).commit(areaFile(frame, n, "b.dat")) && object.commit(areaFile(frame, n, "c.dat"));
+    makeAreaFolder(frame);
+    const QString placement = ProjectFiles::areaFile(frame, n, AreaPart::Placement);
+    bool ok = !placement.isEmpty() && RecordFile::save(placement, toRecord(p)) &&
+              RecordFile::save(ProjectFiles::areaFile(frame, n, AreaPart::Action), toRecord(p.actions)) &&
+              RecordFile::save(ProjectFiles::areaFile(frame, n, AreaPart::Pickable), pickableOf(p));
     if (ok && p.pickable) {
-        RecordWriter objectFile;
-        objectFile.writeString(p.icon);
-        const QString path = FileNames::inFolder(ProjectPaths::AreasPath, p.objectName + QStringLiteral(".obj"));
-        ok = !path.isEmpty() && objectFile.commit(path);
+        const QString path = ProjectFiles::objectFile(p.objectName);
+        ok = !path.isEmpty() && RecordFile::save(path, ObjectFile{p.icon});
     }
     if (!ok)
         MsgBox(QStringLiteral("Unable to save Area properties. Please verify that project files are not Read-Only."),
@@ -167,17 +149,14 @@ bool save(const QString& frame, int n, const AreaProperties& p)
 
 bool loadEvent(const QString& frame, int n, const QString& object, AreaActions& actions)
 {
-    RecordReader in;
-    return in.open(eventFile(frame, n, object)) && readActions(in, actions);
+    return loadActions(ProjectFiles::eventFile(frame, n, object), actions);
 }
 
 bool saveEvent(const QString& frame, int n, const QString& object, const AreaActions& actions)
 {
-    const QString folder = areaFolder(frame);
-    if (!folder.isEmpty())
-        Editor::MakeFolderQuietly(folder);
-    const QString path = eventFile(frame, n, object);
-    if (!path.isEmpty() && actionsRecord(actions).commit(path))
+    makeAreaFolder(frame);
+    const QString path = ProjectFiles::eventFile(frame, n, object);
+    if (!path.isEmpty() && RecordFile::save(path, toRecord(actions)))
         return true;
     MsgBox(QStringLiteral("Unable to save object information."), Dialogs::Icon::Exclamation);
     return false;

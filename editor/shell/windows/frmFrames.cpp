@@ -2,8 +2,7 @@
 
 #include "editor/shell/FrameFiles.h"
 #include "platform/Dialogs.h"
-#include "platform/FileNames.h"
-#include "player/ProjectPaths.h"
+#include "player/records/ProjectFiles.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -72,8 +71,8 @@ void frmFrames::ListFrames(bool icons)
     LView->setGridSize(icons ? QSize(96, 64) : QSize());
     LView->setWordWrap(icons);
     const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
-    for (const QString& file : FileNames::list(ProjectPaths::FramesPath, QStringLiteral("*.fME"))) {
-        auto* item = new QListWidgetItem(icon, file.left(file.size() - 4), LView);
+    for (const QString& frame : ProjectFiles::frames()) {
+        auto* item = new QListWidgetItem(icon, frame, LView);
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
     if (LView->count() > 0)

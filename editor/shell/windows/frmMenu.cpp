@@ -22,6 +22,8 @@
 #include "player/FrameRecord.h"
 #include "player/ProcessState.h"
 #include "player/ProjectPaths.h"
+#include "player/records/ColourNumber.h"
+#include "player/records/ProjectFiles.h"
 #include "player/records/ProjectRecord.h"
 #include "player/Twips.h"
 #include "player/windows/frmWelcome.h"
@@ -52,6 +54,15 @@ const QString kLargeFontsWarning = QStringLiteral(
     "(not recommended).");
 
 const QString kAddFrameSteps = QStringLiteral("\n\nTo create a new frame, click 'Edit project', and then click 'Add new frame'.");
+
+// The file of an event as the events list names it, "<n>_<object>"; empty
+// when the name is not of that form.
+QString eventFile(const QString& frame, const QString& event)
+{
+    bool numbered = false;
+    const int n = event.section(QLatin1Char('_'), 0, 0).toInt(&numbered);
+    return numbered ? ProjectFiles::eventFile(frame, n, event.section(QLatin1Char('_'), 1)) : QString();
+}
 
 // A program path as one part of a command line.
 QString quoted(const QString& program)
@@ -465,8 +476,7 @@ void frmMenu::cmdQuit_Click() { close(); }
 
 bool frmMenu::hasFrames() const
 {
-    return !ProjectPaths::FramesPath.isEmpty()
-           && !FileNames::list(ProjectPaths::FramesPath, QStringLiteral("*.fme")).isEmpty();
+    return !ProjectPaths::FramesPath.isEmpty() && !ProjectFiles::frames().isEmpty();
 }
 
 void frmMenu::cmdRunProject_Click()
@@ -578,9 +588,7 @@ void frmMenu::cmdSolidColour_Click()
     const std::optional<QColor> colour = Dialogs::instance().pickColour(Qt::white);
     if (!colour)
         return;
-    // Frame files keep a colour as red + 256 * green + 65536 * blue.
-    const qint32 value = colour->red() + (colour->green() << 8) + (colour->blue() << 16);
-    FrameFiles::CreateFrame(FrameFiles::SolidColour, QString::number(value), QString(), false);
+    FrameFiles::CreateFrame(FrameFiles::SolidColour, ColourNumber::textOf(*colour), QString(), false);
     ShowPanel(EditorPanel::EditProject);
 }
 
@@ -623,10 +631,7 @@ void frmMenu::cmdRemoveSelectedEvent_Click()
         MsgBox(QStringLiteral("Please select the event you want to remove."), Dialogs::Icon::Information);
         return;
     }
-    // Both names become parts of the path only when each is one plain name.
-    const QString folder = FileNames::inFolder(ProjectPaths::AreasPath, FrameRecord::current().Name);
-    const QString file =
-        folder.isEmpty() ? QString() : FileNames::inFolder(folder + QLatin1Char('/'), item->text() + QStringLiteral(".drg"));
+    const QString file = eventFile(FrameRecord::current().Name, item->text());
     if (file.isEmpty() || !FileNames::exists(file) || !QFile::remove(FileNames::resolve(file)))
         MsgBox(QStringLiteral("Unable to remove selected event."), Dialogs::Icon::Exclamation);
     RefreshEventsList();

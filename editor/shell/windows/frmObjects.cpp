@@ -4,8 +4,9 @@
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "platform/pictures/Pictures.h"
-#include "player/ProjectPaths.h"
-#include "player/records/RecordReader.h"
+#include "player/records/ObjectFile.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
 
 #include <QCloseEvent>
 #include <QDrag>
@@ -75,11 +76,9 @@ void frmObjects::ObjectsList_MouseDown(Qt::MouseButton button)
     const QString name = item->text();
     // A missing object file or icon only costs the drag its picture.
     QPixmap icon;
-    RecordReader in;
-    QString iconFile;
-    const QString objectFile = FileNames::inFolder(ProjectPaths::AreasPath, name + QStringLiteral(".obj"));
-    if (!objectFile.isEmpty() && in.open(objectFile) && in.readString(iconFile)) {
-        const QString iconPath = FileNames::inFolder(ProjectPaths::AreasPath, iconFile);
+    ObjectFile object;
+    if (RecordFile::load(ProjectFiles::objectFile(name), object)) {
+        const QString iconPath = ProjectFiles::inAreas(object.Icon);
         if (!iconPath.isEmpty())
             icon = QPixmap::fromImage(Pictures::load(iconPath));
     }
@@ -94,7 +93,7 @@ void frmObjects::Command1_Click()
         MsgBox(QStringLiteral("Please select the object you want to remove."), Dialogs::Icon::Information);
         return;
     }
-    const QString file = FileNames::inFolder(ProjectPaths::AreasPath, item->text() + QStringLiteral(".obj"));
+    const QString file = ProjectFiles::objectFile(item->text());
     const bool removed = !file.isEmpty() && QFile::remove(FileNames::resolve(file));
     ListObjects();
     if (!removed)
