@@ -99,8 +99,8 @@ void frmFrames::LView_DblClick()
 {
     // A double-click whose first click landed on an item: the counter was
     // set back to 0 and counted once.
-    if (m_clicks == 1 && LView->count() > 0 && requests.editFrame)
-        requests.editFrame(selectedFrame());
+    if (m_clicks == 1 && LView->count() > 0)
+        emit editFrameRequested(selectedFrame());
 }
 
 void frmFrames::LView_KeyDown(int key)
@@ -145,14 +145,13 @@ void frmFrames::mnuFrameEdit_Click()
         MsgBox(QStringLiteral("Please select the frame you want to edit."), Dialogs::Icon::Information);
         return;
     }
-    if (requests.editFrame)
-        requests.editFrame(selectedFrame());
+    emit editFrameRequested(selectedFrame());
 }
 
 void frmFrames::mnuFrameProperties_Click()
 {
-    if (LView->count() > 0 && requests.frameProperties)
-        requests.frameProperties(selectedFrame());
+    if (LView->count() > 0)
+        emit framePropertiesRequested(selectedFrame());
 }
 
 void frmFrames::mnuFrameRemove_Click()
@@ -174,8 +173,7 @@ void frmFrames::removeSelected()
 // the list rebuilt.
 void frmFrames::createdFrame()
 {
-    if (requests.showPanel)
-        requests.showPanel(EditorPanel::EditProject);
+    emit panelRequested(EditorPanel::EditProject);
     ListFrames(m_icons);
 }
 

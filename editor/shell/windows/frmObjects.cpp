@@ -26,17 +26,19 @@ frmObjects::frmObjects(QWidget* parent)
     resize(200, 300);
     ObjectsList->viewport()->installEventFilter(this);
     connect(Command1, &QPushButton::clicked, this, &frmObjects::Command1_Click);
-    dragStarter = [this](const QString& name, const QPixmap& icon) {
-        auto* drag = new QDrag(ObjectsList);
-        auto* data = new QMimeData;
-        data->setData(QLatin1String(kObjectMimeType), name.toUtf8());
-        drag->setMimeData(data);
-        if (!icon.isNull()) {
-            drag->setPixmap(icon);
-            drag->setHotSpot(QPoint(icon.width() / 2, icon.height() / 2));
-        }
-        drag->exec(Qt::CopyAction);
-    };
+}
+
+void frmObjects::startDrag(const QString& name, const QPixmap& icon)
+{
+    auto* drag = new QDrag(ObjectsList);
+    auto* data = new QMimeData;
+    data->setData(QLatin1String(kObjectMimeType), name.toUtf8());
+    drag->setMimeData(data);
+    if (!icon.isNull()) {
+        drag->setPixmap(icon);
+        drag->setHotSpot(QPoint(icon.width() / 2, icon.height() / 2));
+    }
+    drag->exec(Qt::CopyAction);
 }
 
 void frmObjects::ListObjects()
@@ -82,8 +84,7 @@ void frmObjects::ObjectsList_MouseDown(Qt::MouseButton button)
         if (!iconPath.isEmpty())
             icon = QPixmap::fromImage(Pictures::load(iconPath));
     }
-    if (dragStarter)
-        dragStarter(name, icon);
+    startDrag(name, icon);
 }
 
 void frmObjects::Command1_Click()
@@ -100,8 +101,8 @@ void frmObjects::Command1_Click()
         MsgBox(QStringLiteral("Unable to remove selected object."), Dialogs::Icon::Exclamation);
 }
 
-// Only the author's closing of the window leads back to the Edit frame
-// panel; hiding it from the main window does not come here.
+// Only the author's closing of the window is told; hiding it from the main
+// window does not come here.
 void frmObjects::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
@@ -110,8 +111,8 @@ void frmObjects::closeEvent(QCloseEvent* event)
 
 void frmObjects::Form_QueryUnload(bool byAuthor)
 {
-    if (byAuthor && showPanel)
-        showPanel(EditorPanel::EditFrame);
+    if (byAuthor)
+        emit closedByAuthor();
 }
 
 bool frmObjects::eventFilter(QObject* watched, QEvent* event)
