@@ -15,93 +15,104 @@ namespace {
 
 using ProjectFiles::AreaPart;
 
+// Copies between a record and the dialog's view of it, in the direction it
+// was made for, so that each pair of fields is listed once for both ways. A
+// record read from a file cut short keeps the dialog's values in the fields
+// it did not reach, because it starts as a copy of them.
+//
 // The dialog shows the records' numbers as check boxes. A check box is
 // written as 1 or 0; files of older tools may hold a Boolean (-1) in a flag,
-// so anything but 0 is checked, as the game reads it. Only Stretch is read
-// as the game reads it, where nothing but 1 stretches.
-qint16 flagOf(bool checked) { return checked ? 1 : 0; }
+// so anything but 0 is checked, as the game reads it. Stretch is read as the
+// game reads it too, where nothing but 1 stretches.
+class Mapping {
+public:
+    explicit Mapping(bool intoRecord) : m_intoRecord(intoRecord) {}
 
-// Each pair maps a record to the dialog's view and back. A record read from
-// a file cut short keeps the dialog's values in the fields it did not reach,
-// because it starts as a copy of them.
-ActionRecord toRecord(const AreaActions& a)
+    bool intoRecord() const { return m_intoRecord; }
+
+    template <typename T>
+    void same(T& field, T& shown) const
+    {
+        if (m_intoRecord)
+            field = shown;
+        else
+            shown = field;
+    }
+    void flag(qint16& field, bool& checked) const { box(field, checked, false); }
+    void stretch(qint16& field, bool& checked) const { box(field, checked, true); }
+
+private:
+    void box(qint16& field, bool& checked, bool onlyOne) const
+    {
+        if (m_intoRecord)
+            field = checked ? 1 : 0;
+        else
+            checked = onlyOne ? field == 1 : field != 0;
+    }
+
+    bool m_intoRecord;
+};
+
+void map(const Mapping& m, ActionRecord& r, AreaActions& a)
+{
+    m.flag(r.ChangeVariable, a.changeVariable);
+    m.same(r.VariableName, a.variable);
+    m.same(r.SetToZero, a.setTo0);
+    m.same(r.SetToOne, a.setTo1);
+    m.same(r.Invert, a.invert);
+    m.flag(r.ShowMessage, a.showMessage);
+    m.same(r.Message, a.message);
+    m.flag(r.PlaySound, a.playSound);
+    m.same(r.Sound, a.sound);
+    m.flag(r.DisappearFlag, a.disappear);
+    m.flag(r.StopGame, a.stopGame);
+    m.flag(r.GoToFrame, a.goToFrame);
+    m.same(r.TargetFrame, a.frame);
+}
+
+// The rectangle is written from the canvas and never read back into it.
+void map(const Mapping& m, AreaPlacement& r, AreaProperties& p)
+{
+    if (m.intoRecord()) {
+        r.Left = p.left;
+        r.Top = p.top;
+        r.Width = p.width;
+        r.Height = p.height;
+    }
+    m.same(r.Transparent, p.transparent);
+    m.same(r.HasPicture, p.hasPicture);
+    m.same(r.Picture, p.picture);
+    m.stretch(r.Stretch, p.stretch);
+    m.same(r.Pointer, p.pointer);
+    m.flag(r.Conditional, p.visibilityDependsOnVariables);
+    m.same(r.MustBeZero, p.mustBeZero);
+    m.same(r.MustBeOne, p.mustBeOne);
+}
+
+ActionRecord toRecord(AreaActions a)
 {
     ActionRecord r;
-    r.ChangeVariable = flagOf(a.changeVariable);
-    r.VariableName = a.variable;
-    r.SetToZero = a.setTo0;
-    r.SetToOne = a.setTo1;
-    r.Invert = a.invert;
-    r.ShowMessage = flagOf(a.showMessage);
-    r.Message = a.message;
-    r.PlaySound = flagOf(a.playSound);
-    r.Sound = a.sound;
-    r.DisappearFlag = flagOf(a.disappear);
-    r.StopGame = flagOf(a.stopGame);
-    r.GoToFrame = flagOf(a.goToFrame);
-    r.TargetFrame = a.frame;
+    map(Mapping(true), r, a);
     return r;
 }
 
-void fromRecord(const ActionRecord& r, AreaActions& a)
-{
-    a.changeVariable = r.ChangeVariable != 0;
-    a.variable = r.VariableName;
-    a.setTo0 = r.SetToZero;
-    a.setTo1 = r.SetToOne;
-    a.invert = r.Invert;
-    a.showMessage = r.ShowMessage != 0;
-    a.message = r.Message;
-    a.playSound = r.PlaySound != 0;
-    a.sound = r.Sound;
-    a.disappear = r.DisappearFlag != 0;
-    a.stopGame = r.StopGame != 0;
-    a.goToFrame = r.GoToFrame != 0;
-    a.frame = r.TargetFrame;
-}
-
-AreaPlacement toRecord(const AreaProperties& p)
+AreaPlacement toRecord(AreaProperties p)
 {
     AreaPlacement r;
-    r.Left = p.left;
-    r.Top = p.top;
-    r.Width = p.width;
-    r.Height = p.height;
-    r.Transparent = p.transparent;
-    r.HasPicture = p.hasPicture;
-    r.Picture = p.picture;
-    r.Stretch = flagOf(p.stretch);
-    r.Pointer = p.pointer;
-    r.Conditional = flagOf(p.visibilityDependsOnVariables);
-    r.MustBeZero = p.mustBeZero;
-    r.MustBeOne = p.mustBeOne;
+    map(Mapping(true), r, p);
     return r;
 }
 
-// The rectangle stays as the canvas has it.
-void fromRecord(const AreaPlacement& r, AreaProperties& p)
-{
-    p.transparent = r.Transparent;
-    p.hasPicture = r.HasPicture;
-    p.picture = r.Picture;
-    p.stretch = r.Stretch == 1;
-    p.pointer = r.Pointer;
-    p.visibilityDependsOnVariables = r.Conditional != 0;
-    p.mustBeZero = r.MustBeZero;
-    p.mustBeOne = r.MustBeOne;
-}
-
-PickableRecord pickableOf(const AreaProperties& p) { return {flagOf(p.pickable), p.objectName, p.icon}; }
+PickableRecord pickableOf(const AreaProperties& p) { return {qint16(p.pickable ? 1 : 0), p.objectName, p.icon}; }
 
 // Reads an action or event file over `actions`; false when it was not read whole.
 bool loadActions(const QString& path, AreaActions& actions)
 {
     ActionRecord record = toRecord(actions);
     const bool whole = bool(RecordFile::load(path, record));
-    fromRecord(record, actions);
+    map(Mapping(false), record, actions);
     return whole;
 }
-
 void makeAreaFolder(const QString& frame)
 {
     const QString folder = ProjectFiles::areaFolder(frame);
@@ -115,7 +126,7 @@ bool load(const QString& frame, int n, AreaProperties& p)
 {
     AreaPlacement placement = toRecord(p);
     const bool placed = bool(RecordFile::load(ProjectFiles::areaFile(frame, n, AreaPart::Placement), placement));
-    fromRecord(placement, p);
+    map(Mapping(false), placement, p);
     if (!placed || !loadActions(ProjectFiles::areaFile(frame, n, AreaPart::Action), p.actions)) {
         MsgBox(QStringLiteral("Unable to load Area properties."), Dialogs::Icon::Exclamation);
         return false;

@@ -23,6 +23,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace {
 
 const QString CreateNewProject = QStringLiteral("CreateNewProject");
@@ -121,28 +123,24 @@ void frmProjectProperties::LoadProject()
     ProjectRecord record;
     const int fields = RecordFile::load(ProjectFiles::general(), record).fields;
     qint16 sizeChoice = Size640x480;
-    if (fields > 0)
-        txtName->setText(record.ProjectName);
-    if (fields > 1)
-        txtFileName->setText(record.RecordPath);
-    if (fields > 2)
-        txtAdventureName->setText(record.AdventureName);
-    if (fields > 3 && record.ScreenSizeChoice >= 0 && record.ScreenSizeChoice <= 3)
-        sizeChoice = record.ScreenSizeChoice;
-    if (fields > 4)
-        Combo1->setCurrentIndex(Combo1->findText(record.StartingFrame, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    if (fields > 5)
-        txtVersion->setText(record.Version);
-    if (fields > 6)
-        txtWidth->setText(QString::number(record.ScreenWidth));
-    if (fields > 7)
-        txtHeight->setText(QString::number(record.ScreenHeight));
-    if (fields > 8)
-        txtAuthor->setText(record.AuthorName);
-    if (fields > 9)
-        txtEmail->setText(record.AuthorEmail);
-    if (fields > 10)
-        txtHomepage->setText(record.AuthorHomepage);
+    const std::function<void()> show[] = {
+        [&] { txtName->setText(record.ProjectName); },
+        [&] { txtFileName->setText(record.RecordPath); },
+        [&] { txtAdventureName->setText(record.AdventureName); },
+        [&] {
+            if (record.ScreenSizeChoice >= 0 && record.ScreenSizeChoice <= 3)
+                sizeChoice = record.ScreenSizeChoice;
+        },
+        [&] { Combo1->setCurrentIndex(Combo1->findText(record.StartingFrame, Qt::MatchExactly | Qt::MatchCaseSensitive)); },
+        [&] { txtVersion->setText(record.Version); },
+        [&] { txtWidth->setText(QString::number(record.ScreenWidth)); },
+        [&] { txtHeight->setText(QString::number(record.ScreenHeight)); },
+        [&] { txtAuthor->setText(record.AuthorName); },
+        [&] { txtEmail->setText(record.AuthorEmail); },
+        [&] { txtHomepage->setText(record.AuthorHomepage); },
+    };
+    for (int i = 0; i < fields; ++i)
+        show[i]();
 
     ProjectRecord& r = ProjectRecord::current();
     r.ProjectName = txtName->text();

@@ -166,6 +166,8 @@ signals:
     void objectsWindowRequested(bool shown);
     // The frames list rebuilt, as icons (true) or as a list.
     void framesListRequested(bool icons);
+    // The selected frame opened for editing, shown in its properties, or
+    // removed.
     void editFrameRequested(const QString& frame);
     void framePropertiesRequested(const QString& frame);
     void removeFrameRequested(const QString& frame);

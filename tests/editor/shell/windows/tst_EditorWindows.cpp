@@ -152,13 +152,9 @@ private slots:
     void aFrameMadeInTheListBringsBackTheEditProjectPanel()
     {
         m_menu->ShowPanel(EditorPanel::NewFrameCreation);
-        QTemporaryDir pictures;
-        const QString beach = pictures.filePath(QStringLiteral("Beach.bmp"));
-        QFile picture(beach);
-        QVERIFY(picture.open(QIODevice::WriteOnly));
-        picture.write("BM");
-        picture.close();
-        m_editor->framesWindow()->LView_OLEDragDrop({beach});
+        // A picture from outside the Frames folder, copied into it.
+        m_project->write(QStringLiteral("Beach.bmp"), "BM");
+        m_editor->framesWindow()->LView_OLEDragDrop({m_project->path() + QStringLiteral("Beach.bmp")});
         QCOMPARE(m_menu->currentPanel(), EditorPanel::EditProject);
         QCOMPARE(listed(), (QStringList{QStringLiteral("Beach"), QStringLiteral("Hall"), QStringLiteral("Yard")}));
     }
