@@ -49,15 +49,6 @@ const QString kLargeFontsWarning = QStringLiteral(
 
 const QString kAddFrameSteps = QStringLiteral("\n\nTo create a new frame, click 'Edit project', and then click 'Add new frame'.");
 
-// The file of an event as the events list names it, "<n>_<object>"; empty
-// when the name is not of that form.
-QString eventFile(const QString& frame, const QString& event)
-{
-    bool numbered = false;
-    const int n = event.section(QLatin1Char('_'), 0, 0).toInt(&numbered);
-    return numbered ? ProjectFiles::eventFile(frame, n, event.section(QLatin1Char('_'), 1)) : QString();
-}
-
 // A program path as one part of a command line.
 QString quoted(const QString& program)
 {
@@ -553,7 +544,7 @@ void frmMenu::cmdRemoveSelectedEvent_Click()
         MsgBox(QStringLiteral("Please select the event you want to remove."), Dialogs::Icon::Information);
         return;
     }
-    const QString file = eventFile(FrameRecord::current().Name, item->text());
+    const QString file = ProjectFiles::listedEventFile(FrameRecord::current().Name, item->text());
     if (file.isEmpty() || !FileNames::exists(file) || !QFile::remove(FileNames::resolve(file)))
         MsgBox(QStringLiteral("Unable to remove selected event."), Dialogs::Icon::Exclamation);
     RefreshEventsList();
