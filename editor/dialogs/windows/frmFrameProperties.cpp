@@ -1,5 +1,6 @@
 #include "editor/dialogs/windows/frmFrameProperties.h"
 
+#include "editor/dialogs/windows/TabbedDialogLayout.h"
 #include "editor/dialogs/TextNumber.h"
 #include "editor/shell/windows/SideWindow.h"
 #include "platform/Dialogs.h"
@@ -166,16 +167,9 @@ frmFrameProperties::frmFrameProperties(QWidget* mainWindow)
     mediaLayout->addStretch();
     SSTab1->addTab(media, QStringLiteral("Sound and Video"));
 
-    Command2 = new QPushButton(QStringLiteral("OK"));
-    Command3 = new QPushButton(QStringLiteral("Cancel"));
-    Command2->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command3);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(SSTab1);
-    layout->addLayout(buttons);
+    const TabbedDialogLayout bottom = TabbedDialogLayout::apply(*this, SSTab1);
+    Command2 = bottom.ok;
+    Command3 = bottom.cancel;
 
     connect(Option1[0], &QRadioButton::clicked, this, &frmFrameProperties::Option1_Click);
     connect(Option1[1], &QRadioButton::clicked, this, &frmFrameProperties::Option1_Click);

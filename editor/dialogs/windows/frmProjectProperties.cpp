@@ -1,5 +1,6 @@
 #include "editor/dialogs/windows/frmProjectProperties.h"
 
+#include "editor/dialogs/windows/TabbedDialogLayout.h"
 #include "editor/dialogs/TextNumber.h"
 #include "editor/shell/Editor.h"
 #include "editor/shell/Editor2.h"
@@ -90,16 +91,9 @@ frmProjectProperties::frmProjectProperties(QWidget* mainWindow)
     authorForm->addRow(QStringLiteral("Author homepage :"), txtHomepage);
     SSTab1->addTab(author, QStringLiteral("Author info"));
 
-    Command2 = new QPushButton(QStringLiteral("OK"));
-    Command3 = new QPushButton(QStringLiteral("Cancel"));
-    Command2->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command3);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(SSTab1);
-    layout->addLayout(buttons);
+    const TabbedDialogLayout bottom = TabbedDialogLayout::apply(*this, SSTab1);
+    Command2 = bottom.ok;
+    Command3 = bottom.cancel;
 
     connect(group, &QButtonGroup::idClicked, this, &frmProjectProperties::AdventureArea_Click);
     connect(txtName, &QLineEdit::textChanged, this, &frmProjectProperties::txtName_Change);
