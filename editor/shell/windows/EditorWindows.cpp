@@ -102,13 +102,24 @@ void EditorWindows::removeFrame(const QString& frame)
 
 void EditorWindows::openNewProject()
 {
-    frmNewProject dialog(m_menu, [this](EditorPanel panel) { m_menu->ShowPanel(panel); });
+    frmNewProject dialog(m_menu);
+    connect(&dialog, &frmNewProject::panelRequested, m_menu, &frmMenu::ShowPanel);
+    connect(&dialog, &frmNewProject::newProjectPropertiesRequested, this, &EditorWindows::openNewProjectProperties);
     runModal(dialog);
 }
 
 void EditorWindows::openLoadProject()
 {
-    frmLoadProject dialog(m_menu, [this](EditorPanel panel) { m_menu->ShowPanel(panel); });
+    frmLoadProject dialog(m_menu);
+    connect(&dialog, &frmLoadProject::panelRequested, m_menu, &frmMenu::ShowPanel);
+    runModal(dialog);
+}
+
+void EditorWindows::openNewProjectProperties()
+{
+    // The properties cover the new-project dialog while they are open.
+    frmProjectProperties dialog(m_menu);
+    dialog.SSTab1->setCurrentIndex(0);
     runModal(dialog);
 }
 

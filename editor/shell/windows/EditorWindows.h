@@ -40,6 +40,8 @@ protected:
     virtual void openNewProject();
     virtual void openLoadProject();
     virtual void openProjectProperties();
+    // The properties of a project being created, over the new-project dialog.
+    virtual void openNewProjectProperties();
     virtual void openDistributionBuilder();
     // Shows a modal dialog and gives its result.
     virtual int runModal(QDialog& dialog);

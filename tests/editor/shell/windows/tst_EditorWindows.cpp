@@ -1,11 +1,14 @@
 #include "editor/dialogs/windows/frmFrameProperties.h"
 #include "editor/shell/windows/EditorWindows.h"
+#include "editor/shell/windows/FolderList.h"
 #include "editor/shell/windows/frmFrames.h"
 #include "editor/shell/windows/frmMenu.h"
+#include "editor/shell/windows/frmNewProject.h"
 #include "editor/shell/windows/frmObjects.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/TextMetrics.h"
 #include "player/FrameRecord.h"
+#include "player/ProcessState.h"
 #include "player/ProjectPaths.h"
 #include "support/TempProject.h"
 
@@ -35,6 +38,8 @@ public:
 
     QStringList edited;
     QStringList dialogs;  // class name and the frame or project it shows
+    // Where the author, in the new-project dialog, makes project "Quest".
+    QString newProjectLocation;
 
 protected:
     void editFrame(const QString& frame) override { edited << frame; }
@@ -44,6 +49,12 @@ protected:
         if (auto* properties = qobject_cast<frmFrameProperties*>(&dialog))
             shown = QLatin1Char(' ') + properties->txtName->text();
         dialogs << QString::fromLatin1(dialog.metaObject()->className()) + shown;
+        auto* newProject = qobject_cast<frmNewProject*>(&dialog);
+        if (newProject && !newProjectLocation.isEmpty()) {
+            newProject->Dir1->setPath(newProjectLocation);
+            newProject->txtName->setText(QStringLiteral("Quest"));
+            newProject->Command3_Click();
+        }
         return QDialog::Rejected;
     }
     void endProgram() override {}
@@ -166,6 +177,19 @@ private slots:
         m_menu->Command12_Click();
         QCOMPARE(m_editor->dialogs, (QStringList{QStringLiteral("frmNewProject"), QStringLiteral("frmLoadProject"),
                                                  QStringLiteral("frmProjectProperties")}));
+    }
+
+    void aNewProjectsPropertiesOpenOverTheNewProjectDialog()
+    {
+        QTemporaryDir location;
+        m_editor->newProjectLocation = location.path();
+        m_dialogs->queueAnswer(Dialogs::OK);  // "Your new game will be stored in the following folder"
+        m_menu->cmdNewProject->click();
+        QCOMPARE(m_editor->dialogs, (QStringList{QStringLiteral("frmNewProject"), QStringLiteral("frmProjectProperties")}));
+        // The properties were left as they opened, as if confirmed: the
+        // project's panel follows.
+        QCOMPARE(m_menu->currentPanel(), EditorPanel::Project);
+        QVERIFY(ProcessState::StatusText.isEmpty());
     }
 };
 
