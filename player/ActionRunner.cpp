@@ -1,82 +1,81 @@
 #include "player/ActionRunner.h"
 
-#include "platform/FileNames.h"
-#include "player/ProjectPaths.h"
-#include "player/records/RecordReader.h"
+#include "player/records/ActionRecord.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
 
 namespace ActionRunner {
 
-ActionOutcome run(const QString& file, qint16 areaIndex, qint16 objectIndex, ActionEffects& effects)
+ActionOutcome run(const ActionRecord& a, const RecordRead& read, qint16 areaIndex, qint16 objectIndex,
+                  ActionEffects& effects)
 {
     ActionOutcome outcome;
-    RecordReader in;
-    if (!in.open(file)) {
+    if (!read.opened) {
         outcome.failed = objectIndex == 0;
         return outcome;
     }
+    // Whether the fields up to the end of a step were read; when not, the
+    // action fails there with the effects before it in force.
+    const auto has = [&read](int fields) { return read.fields >= fields; };
     auto fail = [&outcome] {
         outcome.result = ActionOutcome::Nothing;
         outcome.failed = true;
         return outcome;
     };
 
-    qint16 changeVariable = 0;
-    QString variableName;
-    bool setToZero = false, setToOne = false, invert = false;
-    if (!in.readInt16(changeVariable) || !in.readString(variableName) || !in.readBoolean(setToZero))
+    if (!has(ActionRecord::SetToZeroFields))
         return fail();
-    if (setToZero && changeVariable != 0)
-        effects.changeVariable(variableName, 0);
-    if (!in.readBoolean(setToOne))
+    if (a.SetToZero && a.ChangeVariable != 0)
+        effects.changeVariable(a.VariableName, 0);
+    if (!has(ActionRecord::SetToOneFields))
         return fail();
-    if (setToOne && changeVariable != 0)
-        effects.changeVariable(variableName, 1);
-    if (!in.readBoolean(invert))
+    if (a.SetToOne && a.ChangeVariable != 0)
+        effects.changeVariable(a.VariableName, 1);
+    if (!has(ActionRecord::InvertFields))
         return fail();
-    if (invert && changeVariable != 0)
-        effects.changeVariable(variableName, -1);
+    if (a.Invert && a.ChangeVariable != 0)
+        effects.changeVariable(a.VariableName, -1);
 
-    qint16 showMessage = 0;
-    QString message;
-    if (!in.readInt16(showMessage) || !in.readString(message))
+    if (!has(ActionRecord::MessageFields))
         return fail();
-    if (showMessage != 0)
-        effects.showMessage(message);
+    if (a.ShowMessage != 0)
+        effects.showMessage(a.Message);
 
-    qint16 playSound = 0;
-    QString sound;
-    if (!in.readInt16(playSound) || !in.readString(sound))
+    if (!has(ActionRecord::SoundFields))
         return fail();
-    if (playSound != 0)
-        effects.playSound(FileNames::inFolder(ProjectPaths::AreasPath, sound));
+    if (a.PlaySound != 0)
+        effects.playSound(ProjectFiles::inAreas(a.Sound));
 
-    qint16 disappearFlag = 0;
-    if (!in.readInt16(disappearFlag))
+    if (!has(ActionRecord::DisappearFields))
         return fail();
-    if (disappearFlag != 0) {
+    if (a.DisappearFlag != 0) {
         if (objectIndex != 0)
             effects.removePickedObject(objectIndex);
         else
             effects.disappear(areaIndex);
     }
 
-    qint16 stopGame = 0;
-    if (!in.readInt16(stopGame))
+    if (!has(ActionRecord::StopGameFields))
         return fail();
-    if (stopGame != 0) {
+    if (a.StopGame != 0) {
         outcome.result = ActionOutcome::StopGame;
         return outcome;
     }
 
-    qint16 goToFrame = 0;
-    QString target;
-    if (!in.readInt16(goToFrame) || !in.readString(target))
+    if (!has(ActionRecord::GoToFrameFields))
         return fail();
-    if (goToFrame != 0) {
-        effects.openFrame(target);
+    if (a.GoToFrame != 0) {
+        effects.openFrame(a.TargetFrame);
         outcome.result = ActionOutcome::FrameOpened;
     }
     return outcome;
+}
+
+ActionOutcome run(const QString& file, qint16 areaIndex, qint16 objectIndex, ActionEffects& effects)
+{
+    ActionRecord record;
+    const RecordRead read = RecordFile::load(file, record);
+    return run(record, read, areaIndex, objectIndex, effects);
 }
 
 }  // namespace ActionRunner

@@ -2,8 +2,11 @@
 
 #include <QString>
 
+struct ActionRecord;
+struct RecordRead;
+
 // What an area's action or an object's event does to the game, in the order
-// the record gives. The game window carries the effects out; tests record
+// the record gives. The game session carries the effects out; tests record
 // them.
 class ActionEffects {
 public:
@@ -29,9 +32,15 @@ struct ActionOutcome {
 
 namespace ActionRunner {
 
-// Runs the action record `file` of area `areaIndex`. `objectIndex` is the
-// dropped inventory object (0 for a click): for a drop, a record that cannot
-// be opened means no event was defined, and nothing happens.
+// Runs the action record of area `areaIndex` as it was read: each step runs
+// when the fields it needs were read, and the first step whose fields are
+// missing fails the action. `objectIndex` is the dropped inventory object (0
+// for a click): for a drop, a record that cannot be opened means no event was
+// defined, and nothing happens.
+ActionOutcome run(const ActionRecord& record, const RecordRead& read, qint16 areaIndex, qint16 objectIndex,
+                  ActionEffects& effects);
+
+// Reads the record at `file` and runs it.
 ActionOutcome run(const QString& file, qint16 areaIndex, qint16 objectIndex, ActionEffects& effects);
 
 }  // namespace ActionRunner

@@ -1,39 +1,18 @@
 #include "player/AreaFile.h"
 
-#include "platform/FileNames.h"
-#include "player/ProjectPaths.h"
-#include "player/records/RecordReader.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
 #include "player/state/GameVariables.h"
 
 namespace AreaFile {
 
-QString path(const QString& frame, int n, const QString& suffix)
+int placementStep(const RecordRead& read)
 {
-    if (!FileNames::isPlainName(frame))
-        return {};
-    return ProjectPaths::AreasPath + frame + QLatin1Char('/') + QString::number(n) + suffix;
-}
-
-bool readPlacement(const QString& file, AreaPlacement& p, int* step)
-{
-    int reached = 0;
-    RecordReader in;
-    bool ok = in.open(file) && in.readSingle(p.Left) && in.readSingle(p.Top) && in.readSingle(p.Width)
-        && in.readSingle(p.Height);
-    if (ok) {
-        reached = 1;
-        ok = in.readBoolean(p.Transparent) && in.readBoolean(p.HasPicture) && in.readString(p.Picture)
-            && in.readInt16(p.Stretch);
-    }
-    if (ok) {
-        reached = 2;
-        ok = in.readString(p.Pointer);
-    }
-    if (ok)
-        reached = 3;
-    if (step)
-        *step = reached;
-    return ok;
+    if (read.fields >= AreaPlacement::PointerFields)
+        return 3;
+    if (read.fields >= AreaPlacement::AppearanceFields)
+        return 2;
+    return read.fields >= AreaPlacement::RectangleFields ? 1 : 0;
 }
 
 bool hasCustomPointer(const QString& pointer)
@@ -41,48 +20,69 @@ bool hasCustomPointer(const QString& pointer)
     return !pointer.isEmpty() && pointer.toLower() != QLatin1String("default");
 }
 
-std::optional<bool> isVisible(const QString& frame, int n, const VariablesCollection& disappeared,
-                              const VariablesCollection& variables)
+std::optional<bool> isVisible(const AreaPlacement& area, const RecordRead& read, const QString& frame, int n,
+                              const VariablesCollection& disappeared, const VariablesCollection& variables)
 {
-    RecordReader in;
-    if (!in.open(path(frame, n, QStringLiteral("a.dat"))))
+    if (!read.opened)
         return std::nullopt;
-    for (const auto& entry : disappeared) {
-        if (entry->Name == frame && entry->Value == n)
+    // A disappeared area is hidden before anything of its file is looked at.
+    for (const ClassVariable& entry : disappeared) {
+        if (entry.Name == frame && entry.Value == n)
             return false;
     }
-    RecordValue skipped;
-    for (int field = 1; field <= 9; ++field) {
-        if (!in.readValue(skipped))
-            return std::nullopt;
-    }
-    qint16 conditional = 0;
-    if (!in.readInt16(conditional))
+    if (read.fields < AreaPlacement::ConditionalFields)
         return std::nullopt;
-    if (conditional == 0)
+    if (area.Conditional == 0)
         return true;
 
     // A list is satisfied when each of its variables holds `wanted` or is
-    // unknown (-1). Names are read one by one, so a count larger than the
-    // file's names ends at the end of the file, not in a long loop.
-    auto listHolds = [&in, &variables](qint16 wanted) -> std::optional<bool> {
-        qint16 count = 0;
-        if (!in.readInt16(count))
-            return std::nullopt;
-        for (qint16 i = 0; i < count; ++i) {
-            QString name;
-            if (!in.readString(name))
-                return std::nullopt;
+    // unknown (-1). The lists keep the names read before a file ended, so a
+    // name that fails decides even then; a list that ended early and holds
+    // only satisfied names leaves the decision open, as does a missing count.
+    int needed = AreaPlacement::ConditionalFields + 1;
+    auto listHolds = [&variables](const QStringList& names, qint16 wanted) {
+        for (const QString& name : names) {
             const qint16 v = GameVariables::value(variables, name);
             if (v != wanted && v != -1)
                 return false;
         }
         return true;
     };
-    const std::optional<bool> zeros = listHolds(0);
-    if (!zeros || !*zeros)
-        return zeros;
-    return listHolds(1);
+    if (read.fields < needed)
+        return std::nullopt;
+    if (!listHolds(area.MustBeZero, 0))
+        return false;
+    needed += int(area.MustBeZero.size()) + 1;
+    if (read.fields < needed)
+        return std::nullopt;
+    if (!listHolds(area.MustBeOne, 1))
+        return false;
+    if (!read.complete)
+        return std::nullopt;
+    return true;
+}
+
+QString path(const QString& frame, int n, const QString& suffix)
+{
+    const QString folder = ProjectFiles::areaFolder(frame);
+    return folder.isEmpty() ? QString() : folder + QString::number(n) + suffix;
+}
+
+bool readPlacement(const QString& file, AreaPlacement& placement, int* step)
+{
+    const RecordRead read = RecordFile::load(file, placement);
+    if (step)
+        *step = placementStep(read);
+    return read.fields >= AreaPlacement::PointerFields;
+}
+
+std::optional<bool> isVisible(const QString& frame, int n, const VariablesCollection& disappeared,
+                              const VariablesCollection& variables)
+{
+    AreaCondition condition;
+    const RecordRead read =
+        RecordFile::load(ProjectFiles::areaFile(frame, n, ProjectFiles::AreaPart::Placement), condition);
+    return isVisible(condition.area, read, frame, n, disappeared, variables);
 }
 
 }  // namespace AreaFile

@@ -1,5 +1,9 @@
 #include "player/FrameRecord.h"
 
+#include "player/records/LinksFile.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
+
 FrameRecord& FrameRecord::current()
 {
     static FrameRecord record;
@@ -11,26 +15,16 @@ void ResetFrameRecord()
     FrameRecord::current() = FrameRecord();
 }
 
-#include "platform/FileNames.h"
-#include "player/ProjectPaths.h"
-#include "player/records/RecordReader.h"
-
-bool ReadFrameFile(const QString& path, FrameRecord& r)
+bool ReadFrameFile(const QString& path, FrameRecord& record)
 {
-    RecordReader in;
-    return in.open(path) && in.readInt16(r.FrameKind) && in.readString(r.Background) && in.readBoolean(r.Tiled)
-        && in.readBoolean(r.StopSounds) && in.readString(r.Soundtrack) && in.readBoolean(r.HasDuration)
-        && in.readInt16(r.DurationSeconds) && in.readString(r.DurationTarget) && in.readString(r.Video)
-        && in.readBoolean(r.SoundAfterVideo);
+    return bool(RecordFile::load(path, static_cast<FrameFile&>(record)));
 }
 
 bool LoadFrameFile(const QString& name)
 {
     FrameRecord& record = FrameRecord::current();
     record.Name = name;
-    // A frame name becomes part of a path only when it is one plain name.
-    const QString file = FileNames::inFolder(ProjectPaths::FramesPath, name + QStringLiteral(".fme"));
-    if (!FileNames::isPlainName(name) || !ReadFrameFile(file, record))
+    if (!ReadFrameFile(ProjectFiles::frameFile(name), record))
         return false;
     ReadLinksCount();
     return true;
@@ -39,12 +33,7 @@ bool LoadFrameFile(const QString& name)
 qint16 ReadLinksCount()
 {
     FrameRecord& record = FrameRecord::current();
-    record.LinksCount = 0;
-    if (!FileNames::isPlainName(record.Name))
-        return 0;
-    RecordReader in;
-    qint16 count = 0;
-    if (in.open(ProjectPaths::FramesPath + record.Name + QStringLiteral(".lks")) && in.readInt16(count))
-        record.LinksCount = count;
+    LinksFile links;
+    record.LinksCount = RecordFile::load(ProjectFiles::linksFile(record.Name), links) ? links.LinksCount : qint16(0);
     return record.LinksCount;
 }

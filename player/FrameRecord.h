@@ -1,21 +1,15 @@
 #pragma once
 
+#include "player/records/FrameFile.h"
+
 #include <QString>
 
-// The frame on screen: its name, the ten fields of its .fme file and the
-// number of its clickable areas. One process-wide instance.
-struct FrameRecord {
+// A frame as the game holds it: its name, the ten fields of its frame file
+// and the number of its clickable areas. The game session keeps its own;
+// `current()` is the process-wide one of the frame on screen, which the game
+// window keeps up to date and the editor uses for the frame it edits.
+struct FrameRecord : FrameFile {
     QString Name;
-    qint16 FrameKind = 0;
-    QString Background;
-    bool Tiled = false;
-    bool StopSounds = false;
-    QString Soundtrack;
-    bool HasDuration = false;
-    qint16 DurationSeconds = 0;
-    QString DurationTarget;
-    QString Video;
-    bool SoundAfterVideo = true;
     qint16 LinksCount = 0;
 
     static FrameRecord& current();
@@ -23,8 +17,8 @@ struct FrameRecord {
 
 void ResetFrameRecord();
 
-// Sets the frame name and reads Frames/<name>.fme into the frame record, then
-// the links count. Returns false when the .fme file could not be read
+// Sets the frame name and reads the frame file into the current frame record,
+// then the links count. Returns false when the frame file could not be read
 // completely: the fields read before keep their values, the links count is
 // not read and stays 0.
 bool LoadFrameFile(const QString& name);

@@ -2,6 +2,7 @@
 
 #include "player/Twips.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace GameGeometry {
@@ -19,6 +20,14 @@ std::optional<QRect> pictureArea(QSize screenPixels, int screenWidth, int screen
     const int left = int(std::floor(screenW / 2.0)) - int(std::floor(width / 2.0));
     const int top = int(std::floor(screenH / 2.0)) - int(std::floor(height / 2.0));
     return QRect(left, top, width, height);
+}
+
+QRect inventoryCell(int k, int screenWidth)
+{
+    const int columns = std::max(1, screenWidth / kInventoryCell);
+    return QRect(Twips::fromPixels(((k - 1) % columns) * kInventoryCell),
+                 Twips::fromPixels(((k - 1) / columns) * kInventoryCell), Twips::fromPixels(kInventoryCell),
+                 Twips::fromPixels(kInventoryCell));
 }
 
 }  // namespace GameGeometry

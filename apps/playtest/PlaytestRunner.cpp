@@ -4,7 +4,6 @@
 #include "apps/playtest/PlaytestLog.h"
 #include "apps/playtest/PlaytestMedia.h"
 #include "apps/playtest/PlaytestState.h"
-#include "player/FrameRecord.h"
 #include "player/windows/Game.h"
 #include "player/windows/ImageControl.h"
 #include "player/ProjectPaths.h"
@@ -199,7 +198,7 @@ frmWelcome* PlaytestRunner::welcomeOnScreen()
 bool PlaytestRunner::checkArea(Game& game, int n)
 {
     const auto& areas = game.areas();
-    const QString frame = FrameRecord::current().Name;
+    const QString frame = game.session().frame().Name;
     if (n >= int(areas.size())) {
         fail(QStringLiteral("frame '%1' has no area %2 (it has %3)").arg(frame).arg(n).arg(areas.size() - 1));
         return false;
@@ -227,8 +226,9 @@ void PlaytestRunner::perform(const PlaytestCommand& c)
         break;
     case Kind::Drag:
         if (Game* game = gameOnScreen()) {
-            if (c.icon > game->ObjectsCount || c.icon >= int(game->pickedObjects().size())) {
-                fail(QStringLiteral("the inventory has no icon %1 (it holds %2 object(s))").arg(c.icon).arg(game->ObjectsCount));
+            const qint16 count = game->session().objectsCount();
+            if (c.icon > count || c.icon >= int(game->pickedObjects().size())) {
+                fail(QStringLiteral("the inventory has no icon %1 (it holds %2 object(s))").arg(c.icon).arg(count));
                 break;
             }
             if (!checkArea(*game, c.area))

@@ -1,9 +1,10 @@
 #include "apps/playtest/PlaytestState.h"
 
-#include "player/FrameRecord.h"
+#include "player/GameGeometry.h"
 #include "player/windows/Game.h"
 #include "player/windows/ImageControl.h"
 #include "player/Twips.h"
+#include "player/records/ProjectRecord.h"
 #include "player/windows/frmWelcome.h"
 
 #include <QJsonArray>
@@ -18,19 +19,23 @@ PlaytestState PlaytestState::capture()
     if (!game || !game->isVisible())
         return state;
     state.gameShown = true;
-    state.frame = FrameRecord::current().Name;
-    for (const auto& variable : game->Variables)
-        state.variables.append({variable->Name, variable->Value});
-    for (const auto& entry : game->Disappear)
-        state.disappeared.append({entry->Name, entry->Value});
-    const auto& icons = game->pickedObjects();
-    for (int k = 1; k <= game->ObjectsCount && k < int(icons.size()); ++k) {
-        const QRectF cell = icons[size_t(k)]->twipsGeometry();
-        state.inventory.append({icons[size_t(k)]->tag(), cell.left() / Twips::kPerPixel, cell.top() / Twips::kPerPixel});
+    const GameSession& session = game->session();
+    state.frame = session.frame().Name;
+    for (const ClassVariable& variable : session.variables())
+        state.variables.append({variable.Name, variable.Value});
+    for (const ClassVariable& entry : session.disappeared())
+        state.disappeared.append({entry.Name, entry.Value});
+    const QStringList& names = session.inventory();
+    for (qsizetype k = 1; k <= names.size(); ++k) {
+        const QRect cell = GameGeometry::inventoryCell(int(k), ProjectRecord::current().ScreenWidth);
+        state.inventory.append({names[k - 1], double(cell.left()) / Twips::kPerPixel, double(cell.top()) / Twips::kPerPixel});
     }
-    const auto& areas = game->areas();
-    for (size_t n = 1; n < areas.size(); ++n)
-        state.areas.append({int(n), areas[n]->twipsGeometry(), !areas[n]->isHidden()});
+    // Where an area lies on screen is the window's: an unstretched area
+    // takes the size of its picture.
+    const auto& controls = game->areas();
+    const QList<GameSession::Area>& areas = session.areas();
+    for (qsizetype n = 1; n <= areas.size() && n < qsizetype(controls.size()); ++n)
+        state.areas.append({int(n), controls[size_t(n)]->twipsGeometry(), areas[n - 1].visible});
     return state;
 }
 

@@ -13,7 +13,18 @@ void AreaPlacement::sync(RecordSync& s)
     s.string(Picture);
     s.int16(Stretch);
     s.string(Pointer);
+    syncCondition(s);
+}
+
+void AreaPlacement::syncCondition(RecordSync& s)
+{
     s.int16(Conditional);
     s.stringList(MustBeZero);
     s.stringList(MustBeOne);
+}
+
+void AreaCondition::sync(RecordSync& s)
+{
+    s.skip(AreaPlacement::PointerFields);
+    area.syncCondition(s);
 }

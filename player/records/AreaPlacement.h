@@ -29,4 +29,16 @@ struct AreaPlacement {
     QStringList MustBeOne;
 
     void sync(RecordSync& s);
+    // Fields 10 on: the condition flag and the two lists.
+    void syncCondition(RecordSync& s);
+};
+
+// The same file read for the visibility decision alone, which needs nothing
+// of the first nine values but that they are there: they are passed over
+// whatever they hold, and the field count goes on as in AreaPlacement. Read
+// only.
+struct AreaCondition {
+    AreaPlacement area;  // only the condition flag and lists are read
+
+    void sync(RecordSync& s);
 };

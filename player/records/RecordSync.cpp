@@ -166,3 +166,17 @@ bool RecordSync::namedValues(QList<QPair<QString, qint16>>& values)
     }
     return true;
 }
+
+bool RecordSync::skip(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (!m_ok)
+            return false;
+        if (m_writer)
+            return true;
+        RecordValue passed;
+        if (!step(m_reader->readValue(passed)))
+            return false;
+    }
+    return m_ok;
+}

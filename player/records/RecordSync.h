@@ -48,6 +48,10 @@ public:
     // as they are read.
     bool namedValues(QList<QPair<QString, qint16>>& values);
 
+    // Reading: passes over one value, whatever it holds, as one field.
+    // Writing: nothing; a record that skips values is only ever read.
+    bool skip(int count = 1);
+
 private:
     bool step(bool done);
 

@@ -8,4 +8,6 @@ class ClassVariable {
 public:
     qint16 Value = 0;
     QString Name;
+
+    bool operator==(const ClassVariable&) const = default;
 };

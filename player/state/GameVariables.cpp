@@ -1,41 +1,45 @@
 #include "player/state/GameVariables.h"
 
-#include "player/records/RecordReader.h"
+#include "player/records/RecordSync.h"
+#include "player/records/VariablesFile.h"
 
 namespace GameVariables {
 
-bool load(VariablesCollection& variables, const QString& variablesFile)
+bool load(VariablesCollection& variables, const VariablesFile& file, const RecordRead& read)
 {
     variables.clear();
-    RecordReader in;
-    qint16 count = 0;
-    if (!in.open(variablesFile) || !in.readInt16(count))
-        return false;
-    // Each name is read from the file before it is added, so a count that the
-    // file does not back with names ends at the end of the file.
-    for (qint16 i = 0; i < count; ++i) {
-        QString name;
-        if (!in.readString(name))
-            return false;
+    // The file keeps the names it read before a failure, in order; a count
+    // that the file does not back with names ends at the end of the file.
+    for (const QString& name : file.Names)
         variables.Add(name, 0);
-    }
-    return true;
+    return read.complete;
+}
+
+bool load(VariablesCollection& variables, const QString& variablesFile)
+{
+    VariablesFile file;
+    const RecordRead read = RecordFile::load(variablesFile, file);
+    return load(variables, file, read);
 }
 
 void change(VariablesCollection& variables, const QString& name, qint16 newValue)
 {
-    for (const auto& variable : variables) {
-        if (variable->Name != name)
+    // Members are compared through the const side, so that a collection
+    // shared with a copy is only copied when a member really changes.
+    const VariablesCollection& members = variables;
+    for (qsizetype position = 1; position <= members.Count(); ++position) {
+        if (members.Item(position)->Name != name)
             continue;
-        variable->Value = newValue == -1 ? qint16(variable->Value ^ 1) : newValue;
+        ClassVariable* changed = variables.Item(position);
+        changed->Value = newValue == -1 ? qint16(changed->Value ^ 1) : newValue;
     }
 }
 
 qint16 value(const VariablesCollection& variables, const QString& name)
 {
-    for (const auto& variable : variables) {
-        if (variable->Name == name)
-            return variable->Value;
+    for (const ClassVariable& variable : variables) {
+        if (variable.Name == name)
+            return variable.Value;
     }
     return -1;
 }

@@ -2,47 +2,35 @@
 
 ClassVariable& VariablesCollection::Add(const QString& Name, qint16 Value, const QString& sKey)
 {
-    auto variable = std::make_unique<ClassVariable>();
-    variable->Name = Name;
-    variable->Value = Value;
-    ClassVariable& added = *variable;
     // A key already in use is not taken twice; the member is still added.
-    const bool keyed = !sKey.isEmpty() && !m_byKey.contains(sKey);
-    m_members.push_back(std::move(variable));
-    m_keys.push_back(keyed ? sKey : QString());
-    if (keyed)
-        m_byKey.insert(sKey, &added);
-    return added;
+    const bool keyed = !sKey.isEmpty() && !m_keys.contains(sKey);
+    m_members.append(ClassVariable{Value, Name});
+    m_keys.append(keyed ? sKey : QString());
+    return m_members.last();
 }
 
 qsizetype VariablesCollection::positionOf(const IndexOrKey& vntIndexKey) const
 {
     if (const auto* position = std::get_if<qsizetype>(&vntIndexKey)) {
-        if (*position < 1 || *position > qsizetype(m_members.size()))
+        if (*position < 1 || *position > m_members.size())
             return -1;
         return *position - 1;
     }
     const QString& key = std::get<QString>(vntIndexKey);
-    const auto found = m_byKey.constFind(key);
-    if (found == m_byKey.constEnd())
-        return -1;
-    for (size_t i = 0; i < m_members.size(); ++i) {
-        if (m_members[i].get() == found.value())
-            return qsizetype(i);
-    }
-    return -1;
+    // The empty string marks members without a key.
+    return key.isEmpty() ? -1 : m_keys.indexOf(key);
 }
 
 ClassVariable* VariablesCollection::Item(const IndexOrKey& vntIndexKey)
 {
     const qsizetype i = positionOf(vntIndexKey);
-    return i < 0 ? nullptr : m_members[size_t(i)].get();
+    return i < 0 ? nullptr : &m_members[i];
 }
 
 const ClassVariable* VariablesCollection::Item(const IndexOrKey& vntIndexKey) const
 {
     const qsizetype i = positionOf(vntIndexKey);
-    return i < 0 ? nullptr : m_members[size_t(i)].get();
+    return i < 0 ? nullptr : &m_members.at(i);
 }
 
 bool VariablesCollection::Remove(const IndexOrKey& vntIndexKey)
@@ -50,10 +38,8 @@ bool VariablesCollection::Remove(const IndexOrKey& vntIndexKey)
     const qsizetype i = positionOf(vntIndexKey);
     if (i < 0)
         return false;
-    if (!m_keys[size_t(i)].isEmpty())
-        m_byKey.remove(m_keys[size_t(i)]);
-    m_members.erase(m_members.begin() + i);
-    m_keys.erase(m_keys.begin() + i);
+    m_members.removeAt(i);
+    m_keys.removeAt(i);
     return true;
 }
 
@@ -61,5 +47,4 @@ void VariablesCollection::clear()
 {
     m_members.clear();
     m_keys.clear();
-    m_byKey.clear();
 }

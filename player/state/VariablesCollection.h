@@ -2,20 +2,23 @@
 
 #include "player/state/ClassVariable.h"
 
-#include <QHash>
+#include <QList>
 #include <QString>
 
-#include <memory>
 #include <variant>
-#include <vector>
 
 // An ordered collection of ClassVariable, addressed by 1-based position in
 // insertion order or by an optional key. Names are not keys: two members may
 // share a name.
+//
+// Members are held by value in implicitly shared lists, so a copy costs
+// nothing until one side changes: a game's state is copied at every step by
+// whatever explores its states.
 class VariablesCollection {
 public:
     using IndexOrKey = std::variant<qsizetype, QString>;
 
+    // The new member; the reference holds until the collection next changes.
     ClassVariable& Add(const QString& Name, qint16 Value, const QString& sKey = QString());
     // The member at that place, or nullptr when there is none.
     ClassVariable* Item(const IndexOrKey& vntIndexKey);
@@ -26,13 +29,14 @@ public:
     void clear();
 
     // Iteration in order (the collection's enumerator).
-    auto begin() const { return m_members.begin(); }
-    auto end() const { return m_members.end(); }
+    auto begin() const { return m_members.cbegin(); }
+    auto end() const { return m_members.cend(); }
+
+    bool operator==(const VariablesCollection&) const = default;
 
 private:
     qsizetype positionOf(const IndexOrKey& vntIndexKey) const;
 
-    std::vector<std::unique_ptr<ClassVariable>> m_members;
-    std::vector<QString> m_keys;  // parallel to m_members; empty when none
-    QHash<QString, const ClassVariable*> m_byKey;
+    QList<ClassVariable> m_members;
+    QList<QString> m_keys;  // parallel to m_members; empty when none
 };

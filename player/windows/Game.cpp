@@ -2,23 +2,17 @@
 
 #include "platform/DesktopScreen.h"
 #include "platform/Dialogs.h"
-#include "platform/FileNames.h"
 #include "platform/pictures/Pictures.h"
-#include "player/ActionRunner.h"
-#include "player/AreaFile.h"
-#include "player/windows/DragSource.h"
 #include "player/FrameRecord.h"
 #include "player/GameGeometry.h"
-#include "player/windows/ImageControl.h"
-#include "player/ProjectPaths.h"
-#include "player/records/ProjectRecord.h"
-#include "player/records/RecordReader.h"
-#include "player/records/RecordValue.h"
 #include "player/Twips.h"
+#include "player/records/ProjectRecord.h"
+#include "player/state/DiskGameRecords.h"
+#include "player/state/Mmedia.h"
+#include "player/windows/DragSource.h"
+#include "player/windows/ImageControl.h"
 #include "player/windows/frmSaveGame.h"
 #include "player/windows/frmWelcome.h"
-#include "player/state/GameVariables.h"
-#include "player/state/Mmedia.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -29,15 +23,10 @@
 #include <QPointer>
 #include <QTimer>
 
-#include <cmath>
-#include <limits>
-
 namespace {
 QPointer<Game> g_loaded;
 std::function<void()> g_saveGame;
 std::function<void(ImageControl*)> g_dragStarter;
-
-constexpr int kCell = 35;  // inventory cells, in pixels
 
 QPixmap loadPicture(const QString& path)
 {
@@ -47,25 +36,6 @@ QPixmap loadPicture(const QString& path)
 }
 
 }  // namespace
-
-// The game window carries out what an action record asks for.
-class Game::Effects final : public ActionEffects {
-public:
-    explicit Effects(Game& game) : m_game(game) {}
-    void changeVariable(const QString& name, qint16 value) override { m_game.ChangeVariableValue(name, value); }
-    void showMessage(const QString& text) override { m_game.ShowAdventureMessage(text); }
-    void playSound(const QString& file) override
-    {
-        SoundMedia().mmOpen(file);
-        SoundMedia().mmPlay();
-    }
-    void removePickedObject(qint16 index) override { m_game.RemovePickedObject(index); }
-    void disappear(qint16 area) override { m_game.Disappear.Add(FrameRecord::current().Name, area); }
-    void openFrame(const QString& name) override { m_game.OpenFrame(name); }
-
-private:
-    Game& m_game;
-};
 
 Game* Game::loaded() { return g_loaded; }
 
@@ -81,8 +51,11 @@ Game& Game::load()
 void Game::setSaveGameHandler(std::function<void()> handler) { g_saveGame = std::move(handler); }
 void Game::setDragStarter(std::function<void(ImageControl*)> starter) { g_dragStarter = std::move(starter); }
 
+// The game is played from the project's files as they are on disk.
 Game::Game(QWidget* parent)
     : QWidget(parent)
+    , m_session(DiskGameRecords::instance(), *this)
+    , DraggedObjectIndex(m_session.draggedObjectIndex())
 {
     setObjectName(QStringLiteral("Game"));
     setWindowTitle(ProjectRecord::current().AdventureName);
@@ -165,37 +138,20 @@ void Game::showGame()
     PictureBox->setFocus();
 }
 
-// ---- Variables ----------------------------------------------------------
+// ---- The game, run by the session ----------------------------------------
 
-void Game::LoadVariables()
-{
-    if (!GameVariables::load(Variables, ProjectPaths::ConfigPath + QStringLiteral("Variables")))
-        MsgBox(QStringLiteral("Unable to load variables list."), Dialogs::Icon::Exclamation);
-}
+void Game::LoadVariables() { m_session.loadVariables(); }
 
 void Game::ChangeVariableValue(const QString& VariableName, qint16 NewValue)
 {
-    GameVariables::change(Variables, VariableName, NewValue);
+    m_session.changeVariableValue(VariableName, NewValue);
 }
 
-qint16 Game::GetVariableValue(const QString& VariableName) const
-{
-    return GameVariables::value(Variables, VariableName);
-}
-
-// ---- Game lifecycle ------------------------------------------------------
+qint16 Game::GetVariableValue(const QString& VariableName) const { return m_session.variableValue(VariableName); }
 
 bool Game::ResetAll()
 {
-    Variables.clear();
-    Disappear.clear();
-    ObjectsCount = 0;
-    DraggedObjectIndex = 0;
-    for (size_t i = 1; i < PickedObject.size(); ++i) {
-        PickedObject[i]->hide();
-        PickedObject[i]->deleteLater();
-    }
-    PickedObject.resize(1);
+    m_session.resetAll();
 
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -223,78 +179,118 @@ bool Game::ResetAll()
     return true;
 }
 
-void Game::StartNewGame()
-{
-    LoadVariables();
-    OpenFrame(ProjectRecord::current().StartingFrame);
-}
-
-// ---- Frames --------------------------------------------------------------
-
-void Game::playSoundtrack()
-{
-    const FrameRecord& frame = FrameRecord::current();
-    // A soundtrack name that is not one plain file name is refused, and the
-    // frame goes on without it as after any soundtrack that cannot play.
-    const QString file = FileNames::inFolder(ProjectPaths::FramesPath, frame.Soundtrack);
-    if (file.isEmpty()) {
-        MsgBox(QStringLiteral("Unable to play soundtrack."), Dialogs::Icon::Exclamation);
-        return;
-    }
-    SoundtrackMedia().mmOpen(file);
-    SoundtrackMedia().mmPlay();
-}
+void Game::StartNewGame() { m_session.startNewGame(); }
 
 void Game::OpenFrame(const QString& name)
 {
     if (m_unloaded)
         return;
-    ResetFrameRecord();
-    ResetFrameAreas();
-    if (!LoadFrameFile(name)) {
-        MsgBox(QStringLiteral("Sorry, unable to open '") + name + QStringLiteral("'."), Dialogs::Icon::Exclamation);
+    m_session.openFrame(name);
+}
+
+void Game::Timer1_Timer() { m_session.durationEnded(); }
+void Game::ResetFrameAreas() { m_session.resetFrameAreas(); }
+void Game::LoadAreas() { m_session.loadAreas(); }
+void Game::ShowOrNotShowAreas() { m_session.showOrNotShowAreas(); }
+
+void Game::ShowAdventureMessage(const QString& text)
+{
+    MsgBox(text, Dialogs::Icon::Information, Dialogs::Buttons::OK, ProjectRecord::current().AdventureName);
+}
+
+void Game::MakeAction(qint16 AreaIndex, qint16 ObjectIndex, qint16& result)
+{
+    result = m_session.makeAction(AreaIndex, ObjectIndex);
+}
+
+void Game::Area_Click(int Index)
+{
+    HideMenus();
+    m_session.click(qint16(Index));
+}
+
+void Game::Area_DragDrop(int Index, QObject* Source)
+{
+    if (!Source || Source->objectName().toLower() != QLatin1String("pickedobject"))
+        return;
+    m_session.drop(qint16(Index));
+}
+
+void Game::PickOrNotPickObject(qint16 areaIndex) { m_session.pickOrNotPickObject(areaIndex); }
+void Game::AddPickedObject(const QString& ObjectName) { m_session.addPickedObject(ObjectName); }
+void Game::RemovePickedObject(qint16 index) { m_session.removePickedObject(index); }
+
+void Game::PickedObject_MouseDown(int Index, Qt::MouseButton Button)
+{
+    HideMenus();
+    if (Button != Qt::LeftButton || Index < 1 || Index >= int(PickedObject.size()))
+        return;
+    if (m_session.startDrag(qint16(Index)))
+        startDrag(PickedObject[size_t(Index)]);
+}
+
+void Game::startDrag(ImageControl* icon)
+{
+    if (g_dragStarter) {
+        g_dragStarter(icon);
+        return;
     }
-    const FrameRecord& frame = FrameRecord::current();
-    Timer1->stop();
-    m_timerEnabled = false;
-    m_timerInterval = 0;
+    // The icon itself shows under the pointer while it is dragged.
+    auto* drag = new QDrag(icon);
+    drag->setMimeData(new DragSource(icon));
+    drag->setPixmap(icon->picture());
+    drag->setHotSpot(QPoint(icon->picture().width() / 2, icon->picture().height() / 2));
+    drag->exec(Qt::MoveAction);
+}
 
-    // Sound, first pass. A soundtrack still playing from an earlier frame is
-    // never interrupted unless this frame stops sounds.
-    if (frame.StopSounds)
-        SoundtrackMedia().mmClose();
-    const bool soundtrackFree = !frame.Soundtrack.isEmpty() && SoundtrackMedia().Status() != QLatin1String("playing");
-    if (soundtrackFree && (frame.Video.isEmpty() || !frame.SoundAfterVideo))
-        playSoundtrack();
+// ---- What the session shows and plays ------------------------------------
 
-    if (!frame.Video.isEmpty()) {
-        if (!isVisible())
-            showGame();
-        QCoreApplication::processEvents();
-        SoundMedia().mmClose();
-        MovieMedia().setWait(true);
-        MovieMedia().PlayMovie(FileNames::inFolder(ProjectPaths::FramesPath, frame.Video), PictureBox->winId());
-        QCoreApplication::processEvents();
-        if (m_unloaded)
-            return;
-    }
+void Game::frameChanged(const FrameRecord& frame) { FrameRecord::current() = frame; }
 
-    // Background.
-    if (frame.FrameKind == 0) {
+void Game::adventureMessage(const QString& text) { ShowAdventureMessage(text); }
+
+void Game::failure(const QString& text) { MsgBox(text, Dialogs::Icon::Exclamation); }
+
+QString Game::soundtrackStatus() { return SoundtrackMedia().Status(); }
+void Game::openSoundtrack(const QString& file) { SoundtrackMedia().mmOpen(file); }
+void Game::playSoundtrack() { SoundtrackMedia().mmPlay(); }
+void Game::closeSoundtrack() { SoundtrackMedia().mmClose(); }
+void Game::openSound(const QString& file) { SoundMedia().mmOpen(file); }
+void Game::playSound() { SoundMedia().mmPlay(); }
+void Game::closeSound() { SoundMedia().mmClose(); }
+
+void Game::beforeVideo()
+{
+    if (!isVisible())
+        showGame();
+    QCoreApplication::processEvents();
+}
+
+void Game::playVideo(const QString& file)
+{
+    MovieMedia().setWait(true);
+    MovieMedia().PlayMovie(file, PictureBox->winId());
+    QCoreApplication::processEvents();
+}
+
+void Game::stopVideo() { MovieMedia().StopMovie(); }
+
+void Game::showBackground(const FrameBackground& background)
+{
+    switch (background.kind) {
+    case FrameBackground::Kind::Colour:
         BackImage->clearPicture();
         m_tile = QPixmap();
-        RecordValue colourText{RecordValue::Kind::Bare, frame.Background, false};
-        double colour = 0;
-        if (colourText.toNumber(colour) && colour >= std::numeric_limits<qint32>::min()
-            && colour <= std::numeric_limits<qint32>::max()) {
-            const auto rgb = static_cast<quint32>(static_cast<qint32>(std::nearbyint(colour)));
+        if (background.colour) {
             QPalette palette = PictureBox->palette();
-            palette.setColor(QPalette::Window, QColor(rgb & 0xff, (rgb >> 8) & 0xff, (rgb >> 16) & 0xff));
+            palette.setColor(QPalette::Window, *background.colour);
             PictureBox->setPalette(palette);
         }
-    } else if (frame.FrameKind == 1) {
-        const QPixmap picture = loadPicture(FileNames::inFolder(ProjectPaths::FramesPath, frame.Background));
-        if (frame.Tiled) {
+        break;
+    case FrameBackground::Kind::Picture: {
+        // A picture that cannot be loaded leaves the background as it was.
+        const QPixmap picture = loadPicture(background.picture);
+        if (background.tiled) {
             if (!picture.isNull()) {
                 m_tile = picture;
                 BackImage->clearPicture();
@@ -304,57 +300,122 @@ void Game::OpenFrame(const QString& name)
             if (!picture.isNull())
                 BackImage->setPicture(picture);
         }
+        break;
+    }
+    case FrameBackground::Kind::Unchanged:
+        break;
     }
     PictureBox->update();
-
-    if (ReadLinksCount() >= 1) {
-        LoadAreas();
-        ShowOrNotShowAreas();
-        for (int i = 1; i <= ObjectsCount && i < int(PickedObject.size()); ++i)
-            PickedObject[size_t(i)]->raise();
-    }
-
-    // Sound, second pass: after the video.
-    const bool stillFree = !frame.Soundtrack.isEmpty() && SoundtrackMedia().Status() != QLatin1String("playing");
-    if (stillFree && !frame.Video.isEmpty() && frame.SoundAfterVideo)
-        playSoundtrack();
-
-    if (!frame.Video.isEmpty())
-        MovieMedia().StopMovie();
-    PictureBox->show();
-    setDuration();
-    emit frameOpened(frame.Name);
 }
 
-void Game::setDuration()
+void Game::clearAreas()
 {
-    const FrameRecord& frame = FrameRecord::current();
-    if (!frame.HasDuration)
-        return;
-    m_timerEnabled = true;
-    // The interval is computed in a signed 16-bit integer: 32 seconds fit,
-    // 33 do not, and the timer then keeps the interval 0 and never fires.
-    const int product = int(frame.DurationSeconds) * 1000;
-    if (product > std::numeric_limits<qint16>::max() || product < 0) {
-        MsgBox(QStringLiteral("Unable to load frame duration."), Dialogs::Icon::Exclamation);
-        return;
+    for (size_t i = 1; i < Area.size(); ++i) {
+        Area[i]->hide();
+        Area[i]->deleteLater();
     }
-    m_timerInterval = product;
-    if (product > 0)
-        Timer1->start(product);
+    Area.resize(1);
 }
 
-void Game::Timer1_Timer()
+bool Game::createArea(const AreaLook& look)
 {
-    const QString target = FrameRecord::current().DurationTarget;
-    if (!target.isEmpty())
-        OpenFrame(target);
+    ImageControl* area = newArea(look.n);
+    Area.push_back(area);
+    if (look.twips)
+        area->setTwipsGeometry(look.twips->left(), look.twips->top(), look.twips->width(), look.twips->height());
+    if (look.stretch) {
+        area->setStretch(*look.stretch);
+        if (look.transparent)
+            area->clearPicture();
+        if (look.picture) {
+            const QPixmap picture = loadPicture(*look.picture);
+            if (picture.isNull())
+                return false;
+            area->setPicture(picture);
+        }
+    }
+    if (look.pointerRead) {
+        std::optional<QCursor> pointer;
+        if (look.pointer) {
+            pointer = look.pointer->isEmpty() ? std::nullopt : Pictures::cursor(*look.pointer);
+            if (!pointer)
+                return false;
+        }
+        area->setPointer(pointer);
+    }
+    area->raise();
+    return true;
 }
+
+void Game::setAreaVisible(int n, bool visible)
+{
+    if (n >= 1 && n < int(Area.size()))
+        Area[size_t(n)]->setVisible(visible);
+}
+
+bool Game::addInventoryObject(int k, const QString& name, const QString& iconFile, const QRect& cellTwips)
+{
+    const QPixmap picture = loadPicture(iconFile);
+    if (picture.isNull())
+        return false;
+    ImageControl* element = newPickedObject(k);
+    PickedObject.push_back(element);
+    element->setTwipsGeometry(cellTwips.left(), cellTwips.top(), cellTwips.width(), cellTwips.height());
+    element->setPicture(picture);
+    element->setToolTip(name);
+    element->setTag(name);
+    element->show();
+    element->raise();
+    return true;
+}
+
+void Game::removeInventoryObject(int k)
+{
+    if (k < 1 || k >= int(PickedObject.size()))
+        return;
+    ImageControl* target = PickedObject[size_t(k)];
+    ImageControl* last = PickedObject.back();
+    target->setPicture(last->picture());
+    target->setTag(last->tag());
+    target->setToolTip(last->toolTip());
+    last->hide();
+    last->deleteLater();
+    PickedObject.pop_back();
+}
+
+void Game::clearInventory()
+{
+    for (size_t i = 1; i < PickedObject.size(); ++i) {
+        PickedObject[i]->hide();
+        PickedObject[i]->deleteLater();
+    }
+    PickedObject.resize(1);
+}
+
+void Game::raiseInventory()
+{
+    for (size_t i = 1; i < PickedObject.size(); ++i)
+        PickedObject[i]->raise();
+}
+
+void Game::setDurationTimer(bool enabled, int intervalMs)
+{
+    if (enabled && intervalMs > 0)
+        Timer1->start(intervalMs);
+    else
+        Timer1->stop();
+}
+
+void Game::showFrame() { PictureBox->show(); }
+
+void Game::afterFrameOpened(const QString& name) { emit frameOpened(name); }
+
+void Game::gameStopped() { unload(); }
 
 std::vector<QPoint> Game::tilePositions() const
 {
     std::vector<QPoint> positions;
-    if (m_tile.isNull() || !FrameRecord::current().Tiled)
+    if (m_tile.isNull() || !m_session.frame().Tiled)
         return positions;
     const int w = m_tile.width();
     const int h = m_tile.height();
@@ -375,223 +436,6 @@ void Game::paintTiles()
     QPainter painter(PictureBox);
     for (const QPoint& p : positions)
         painter.drawPixmap(p, m_tile);
-}
-
-// ---- Areas ---------------------------------------------------------------
-
-void Game::ResetFrameAreas()
-{
-    for (size_t i = 1; i < Area.size(); ++i) {
-        Area[i]->hide();
-        Area[i]->deleteLater();
-    }
-    Area.resize(1);
-}
-
-void Game::LoadAreas()
-{
-    const FrameRecord& frame = FrameRecord::current();
-    auto fail = [&frame] {
-        MsgBox(QStringLiteral("Unable to load all the ") + QString::number(frame.LinksCount)
-                   + QStringLiteral(" frame area(s)."),
-               Dialogs::Icon::Exclamation);
-    };
-    for (int n = 1; n <= frame.LinksCount; ++n) {
-        const QString file = AreaFile::path(frame.Name, n, QStringLiteral("a.dat"));
-        if (!FileNames::exists(file))
-            return fail();
-        ImageControl* area = newArea(n);
-        Area.push_back(area);
-        AreaPlacement p;
-        int step = 0;
-        const bool read = AreaFile::readPlacement(file, p, &step);
-        if (step >= 1) {
-            // Areas lie 30 twips further right and down than stored.
-            area->setTwipsGeometry(double(p.Left) + 30, double(p.Top) + 30, p.Width, p.Height);
-        }
-        if (step >= 2) {
-            // The stretch flag is set before the picture, so an unstretched
-            // area takes its picture's size.
-            area->setStretch(p.Stretch == 1);
-            if (p.Transparent)
-                area->clearPicture();
-            if (p.HasPicture) {
-                const QPixmap picture = loadPicture(FileNames::inFolder(ProjectPaths::AreasPath, p.Picture));
-                if (picture.isNull())
-                    return fail();
-                area->setPicture(picture);
-            }
-        }
-        if (step >= 3) {
-            if (AreaFile::hasCustomPointer(p.Pointer)) {
-                const QString pointerFile = FileNames::inFolder(ProjectPaths::IconsPath, p.Pointer);
-                const std::optional<QCursor> pointer = pointerFile.isEmpty() ? std::nullopt : Pictures::cursor(pointerFile);
-                if (!pointer)
-                    return fail();
-                area->setPointer(pointer);
-            } else {
-                area->setPointer(std::nullopt);
-            }
-        }
-        area->raise();
-        if (!read)
-            return fail();
-    }
-}
-
-void Game::ShowOrNotShowAreas()
-{
-    const FrameRecord& frame = FrameRecord::current();
-    for (int n = 1; n <= frame.LinksCount; ++n) {
-        const std::optional<bool> visible = AreaFile::isVisible(frame.Name, n, Disappear, Variables);
-        // An area that LoadAreas could not create cannot be shown or hidden:
-        // it fails as an unreadable area file does.
-        if (!visible || n >= int(Area.size())) {
-            MsgBox(QStringLiteral("Unable to load areas information."), Dialogs::Icon::Exclamation);
-            return;
-        }
-        Area[size_t(n)]->setVisible(*visible);
-    }
-}
-
-// ---- Actions -------------------------------------------------------------
-
-void Game::ShowAdventureMessage(const QString& text)
-{
-    MsgBox(text, Dialogs::Icon::Information, Dialogs::Buttons::OK, ProjectRecord::current().AdventureName);
-}
-
-void Game::MakeAction(qint16 AreaIndex, qint16 ObjectIndex, qint16& result)
-{
-    result = 0;
-    const QString frame = FrameRecord::current().Name;
-    QString file;
-    if (ObjectIndex != 0) {
-        const QString object =
-            ObjectIndex > 0 && ObjectIndex < qint16(PickedObject.size()) ? PickedObject[size_t(ObjectIndex)]->tag() : QString();
-        // An object name that is not one plain name cannot name an event file.
-        if (!FileNames::isPlainName(object))
-            return;
-        file = AreaFile::path(frame, AreaIndex, QLatin1Char('_') + object + QStringLiteral(".drg"));
-    } else {
-        file = AreaFile::path(frame, AreaIndex, QStringLiteral("b.dat"));
-    }
-    Effects effects(*this);
-    const ActionOutcome outcome = ActionRunner::run(file, AreaIndex, ObjectIndex, effects);
-    if (outcome.failed)
-        MsgBox(QStringLiteral("Unable to complete area task."), Dialogs::Icon::Exclamation);
-    result = outcome.result;
-}
-
-void Game::handleResult(qint16 result)
-{
-    if (result == ActionOutcome::StopGame)
-        unload();
-    else if (result != ActionOutcome::FrameOpened)
-        ShowOrNotShowAreas();
-}
-
-void Game::Area_Click(int Index)
-{
-    HideMenus();
-    PickOrNotPickObject(qint16(Index));
-    qint16 result = 0;
-    MakeAction(qint16(Index), 0, result);
-    handleResult(result);
-}
-
-void Game::Area_DragDrop(int Index, QObject* Source)
-{
-    if (!Source || Source->objectName().toLower() != QLatin1String("pickedobject"))
-        return;
-    qint16 result = 0;
-    MakeAction(qint16(Index), DraggedObjectIndex, result);
-    handleResult(result);
-}
-
-// ---- Inventory -----------------------------------------------------------
-
-void Game::PickOrNotPickObject(qint16 areaIndex)
-{
-    RecordReader in;
-    qint16 pickable = 0;
-    QString name;
-    // Any failure here means the area is simply not pickable.
-    if (!in.open(AreaFile::path(FrameRecord::current().Name, areaIndex, QStringLiteral("c.dat")))
-        || !in.readInt16(pickable) || pickable != 1 || !in.readString(name))
-        return;
-    AddPickedObject(name);
-}
-
-void Game::AddPickedObject(const QString& ObjectName)
-{
-    auto fail = [&ObjectName] {
-        MsgBox(QStringLiteral("Unable to pick up '") + ObjectName + QStringLiteral("'."), Dialogs::Icon::Exclamation);
-    };
-    RecordReader in;
-    QString icon;
-    if (!FileNames::isPlainName(ObjectName)
-        || !in.open(ProjectPaths::AreasPath + ObjectName + QStringLiteral(".obj")) || !in.readString(icon))
-        return fail();
-    if (ObjectsCount == std::numeric_limits<qint16>::max())
-        return fail();
-    const QPixmap picture = loadPicture(FileNames::inFolder(ProjectPaths::AreasPath, icon));
-    if (picture.isNull()) {
-        // A pick that fails gives its cell back, so that the inventory holds
-        // only objects that are shown.
-        return fail();
-    }
-    ObjectsCount = qint16(ObjectsCount + 1);
-    const int k = ObjectsCount;
-    ImageControl* element = newPickedObject(k);
-    PickedObject.push_back(element);
-    const int columns = std::max(1, ProjectRecord::current().ScreenWidth / kCell);
-    element->setTwipsGeometry(Twips::fromPixels(((k - 1) % columns) * kCell), Twips::fromPixels(((k - 1) / columns) * kCell),
-                              Twips::fromPixels(kCell), Twips::fromPixels(kCell));
-    element->setPicture(picture);
-    element->setToolTip(ObjectName);
-    element->setTag(ObjectName);
-    element->show();
-    element->raise();
-}
-
-void Game::RemovePickedObject(qint16 index)
-{
-    if (index < 1 || index > ObjectsCount || size_t(ObjectsCount) >= PickedObject.size())
-        return;
-    ImageControl* target = PickedObject[size_t(index)];
-    ImageControl* last = PickedObject[size_t(ObjectsCount)];
-    // The last object moves into the freed cell.
-    target->setPicture(last->picture());
-    target->setTag(last->tag());
-    target->setToolTip(last->toolTip());
-    last->hide();
-    last->deleteLater();
-    PickedObject.pop_back();
-    ObjectsCount = qint16(ObjectsCount - 1);
-}
-
-void Game::PickedObject_MouseDown(int Index, Qt::MouseButton Button)
-{
-    HideMenus();
-    if (Button != Qt::LeftButton || Index < 1 || Index >= int(PickedObject.size()))
-        return;
-    DraggedObjectIndex = qint16(Index);
-    startDrag(PickedObject[size_t(Index)]);
-}
-
-void Game::startDrag(ImageControl* icon)
-{
-    if (g_dragStarter) {
-        g_dragStarter(icon);
-        return;
-    }
-    // The icon itself shows under the pointer while it is dragged.
-    auto* drag = new QDrag(icon);
-    drag->setMimeData(new DragSource(icon));
-    drag->setPixmap(icon->picture());
-    drag->setHotSpot(QPoint(icon->picture().width() / 2, icon->picture().height() / 2));
-    drag->exec(Qt::MoveAction);
 }
 
 // ---- Menus and window ----------------------------------------------------
@@ -661,6 +505,7 @@ void Game::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    m_session.stop();
     Timer1->stop();
     if (g_loaded == this)
         g_loaded = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "player/state/VariablesCollection.h"
+#include "player/state/GameSession.h"
+#include "player/state/GameView.h"
 
 #include <QPixmap>
 #include <QRect>
@@ -15,10 +16,14 @@ class QMenuBar;
 class QTimer;
 
 // The game window: full screen and black, with the game's picture area
-// centred in it. It owns the state of the game being played from a new or
-// loaded game until the game ends: variables, disappeared areas, inventory.
-class Game : public QWidget {
+// centred in it. It shows the game session it owns, from a new or loaded
+// game until the game ends: the session keeps the game and its rules, the
+// window its controls, menus and media.
+class Game : public QWidget, private GameView {
     Q_OBJECT
+
+    // Declared first: the public DraggedObjectIndex below refers into it.
+    GameSession m_session;
 
 public:
     // The game window of this process when loaded; `load` creates it
@@ -27,6 +32,9 @@ public:
     static Game& load();
 
     ~Game() override;
+
+    const GameSession& session() const { return m_session; }
+    GameSession& session() { return m_session; }
 
     void ChangeVariableValue(const QString& VariableName, qint16 NewValue);
     qint16 GetVariableValue(const QString& VariableName) const;
@@ -66,8 +74,8 @@ public:
     bool menusShown() const;
     QRect pictureBoxTwips() const { return m_pictureBoxTwips; }
     // The duration timer's interval in milliseconds, 0 when it never fires.
-    int timerInterval() const { return m_timerInterval; }
-    bool timerEnabled() const { return m_timerEnabled; }
+    int timerInterval() const { return m_session.durationTimer().interval; }
+    bool timerEnabled() const { return m_session.durationTimer().enabled; }
     const QPixmap& tilePicture() const { return m_tile; }
     // The places where the tile is painted, in pixels inside the picture area.
     std::vector<QPoint> tilePositions() const;
@@ -83,10 +91,8 @@ public:
     // player replace it.
     static void setDragStarter(std::function<void(ImageControl*)> starter);
 
-    VariablesCollection Variables;
-    VariablesCollection Disappear;
-    qint16 ObjectsCount = 0;
-    qint16 DraggedObjectIndex = 0;
+    // The inventory icon being dragged: the session's.
+    qint16& DraggedObjectIndex;
 
     QWidget* PictureBox = nullptr;
     ImageControl* BackImage = nullptr;
@@ -106,13 +112,36 @@ protected:
 
 private:
     explicit Game(QWidget* parent = nullptr);
-    class Effects;
+
+    // GameView: the session's game on this window's controls.
+    void frameChanged(const FrameRecord& frame) override;
+    void adventureMessage(const QString& text) override;
+    void failure(const QString& text) override;
+    QString soundtrackStatus() override;
+    void openSoundtrack(const QString& file) override;
+    void playSoundtrack() override;
+    void closeSoundtrack() override;
+    void openSound(const QString& file) override;
+    void playSound() override;
+    void closeSound() override;
+    void beforeVideo() override;
+    void playVideo(const QString& file) override;
+    void stopVideo() override;
+    void showBackground(const FrameBackground& background) override;
+    void clearAreas() override;
+    bool createArea(const AreaLook& look) override;
+    void setAreaVisible(int n, bool visible) override;
+    bool addInventoryObject(int k, const QString& name, const QString& iconFile, const QRect& cellTwips) override;
+    void removeInventoryObject(int k) override;
+    void clearInventory() override;
+    void raiseInventory() override;
+    void setDurationTimer(bool enabled, int intervalMs) override;
+    void showFrame() override;
+    void afterFrameOpened(const QString& name) override;
+    void gameStopped() override;
 
     void updateMenuBar();
-    void handleResult(qint16 result);
     void paintTiles();
-    void playSoundtrack();
-    void setDuration();
     ImageControl* newArea(int index);
     ImageControl* newPickedObject(int index);
     void startDrag(ImageControl* icon);
@@ -121,7 +150,5 @@ private:
     std::vector<ImageControl*> PickedObject;
     QPixmap m_tile;  // the hidden ImageTile's picture
     QRect m_pictureBoxTwips;
-    int m_timerInterval = 0;
-    bool m_timerEnabled = false;
     bool m_unloaded = false;
 };

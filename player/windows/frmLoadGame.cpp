@@ -65,12 +65,7 @@ void frmLoadGame::Command2_Click()
     SavedGame saved;
     const bool complete = SavedGame::read(file, saved);
     // What was read stays in force, also when the file ends early.
-    for (const auto& [name, value] : saved.variables)
-        game.ChangeVariableValue(name, value);
-    for (const auto& [frame, area] : saved.disappeared)
-        game.Disappear.Add(frame, area);
-    for (const QString& object : saved.inventory)
-        game.AddPickedObject(object);
+    game.session().restore(saved);
     if (!complete) {
         MsgBox(QStringLiteral("Unable to load '") + file + QStringLiteral("'."), Dialogs::Icon::Exclamation);
         return;

@@ -4,7 +4,6 @@
 #include "platform/FileNames.h"
 #include "player/FrameRecord.h"
 #include "player/windows/Game.h"
-#include "player/windows/ImageControl.h"
 #include "player/ProjectPaths.h"
 #include "player/windows/SavedGameDialogStyle.h"
 #include "player/records/SavedGame.h"
@@ -20,17 +19,10 @@ namespace {
 
 SavedGame stateOf(const Game* game)
 {
+    if (game)
+        return game->session().toSavedGame();
     SavedGame saved;
     saved.frame = FrameRecord::current().Name;
-    if (!game)
-        return saved;
-    for (const auto& variable : game->Variables)
-        saved.variables.append({variable->Name, variable->Value});
-    for (const auto& entry : game->Disappear)
-        saved.disappeared.append({entry->Name, entry->Value});
-    const auto& icons = game->pickedObjects();
-    for (int k = 1; k <= game->ObjectsCount && k < int(icons.size()); ++k)
-        saved.inventory.append(icons[size_t(k)]->tag());
     return saved;
 }
 

@@ -7,6 +7,7 @@
 #include "player/GameGeometry.h"
 #include "player/windows/ImageControl.h"
 #include "player/records/ProjectRecord.h"
+#include "player/records/SavedGame.h"
 #include "player/Twips.h"
 #include "player/windows/frmWelcome.h"
 #include "player/state/Mmedia.h"
@@ -162,20 +163,24 @@ private slots:
         project.makeGame(QStringLiteral("Quest"));
         GameFiles::writeObject(project, QStringLiteral("key"), QStringLiteral("key.png"));
         GameFiles::writePicture(project, QStringLiteral("Areas/key.png"), QSize(32, 32));
+        GameFiles::writeVariables(project, {QStringLiteral("door")});
         Game& game = newGame(640, 480);
         QVERIFY(game.ResetAll());
-        game.Variables.Add(QStringLiteral("door"), 1);
-        game.Disappear.Add(QStringLiteral("Hall"), 2);
+        game.LoadVariables();
+        game.ChangeVariableValue(QStringLiteral("door"), 1);
+        SavedGame gone;
+        gone.disappeared = {{QStringLiteral("Hall"), 2}};
+        game.session().restore(gone);
         game.AddPickedObject(QStringLiteral("key"));
         game.AddPickedObject(QStringLiteral("key"));
-        QCOMPARE(game.ObjectsCount, qint16(2));
+        QCOMPARE(game.session().objectsCount(), qint16(2));
         QCOMPARE(game.pickedObjects().size(), size_t(3));
         game.BackImage->move(40, 40);
 
         QVERIFY(game.ResetAll());
-        QCOMPARE(game.Variables.Count(), 0);
-        QCOMPARE(game.Disappear.Count(), 0);
-        QCOMPARE(game.ObjectsCount, qint16(0));
+        QCOMPARE(game.session().variables().Count(), 0);
+        QCOMPARE(game.session().disappeared().Count(), 0);
+        QCOMPARE(game.session().objectsCount(), qint16(0));
         QCOMPARE(game.pickedObjects().size(), size_t(1));
         QVERIFY(game.pickedObjects()[0]->isHidden());
         QCOMPARE(game.BackImage->geometry(), QRect(0, 0, 640, 480));
@@ -185,9 +190,14 @@ private slots:
 
     void exitUnloadsTheWindowAndTheNextGameStartsClean()
     {
+        TempProject project;
+        project.makeGame(QStringLiteral("Quest"));
+        GameFiles::writeObject(project, QStringLiteral("key"), QStringLiteral("key.png"));
+        GameFiles::writePicture(project, QStringLiteral("Areas/key.png"), QSize(32, 32));
         Game& game = newGame(640, 480);
         QVERIFY(game.ResetAll());
-        game.ObjectsCount = 3;
+        for (int i = 0; i < 3; ++i)
+            game.AddPickedObject(QStringLiteral("key"));
         QPointer<Game> guard(&game);
         game.mnuExit_Click();
         QVERIFY(!Game::loaded());
@@ -195,7 +205,7 @@ private slots:
         QVERIFY(guard.isNull());
         Game& next = newGame(640, 480);
         QVERIFY(next.ResetAll());
-        QCOMPARE(next.ObjectsCount, qint16(0));
+        QCOMPARE(next.session().objectsCount(), qint16(0));
     }
 };
 

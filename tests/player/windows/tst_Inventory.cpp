@@ -35,11 +35,7 @@ private:
 
     QStringList inventory()
     {
-        QStringList names;
-        Game* game = Game::loaded();
-        for (int k = 1; k <= game->ObjectsCount; ++k)
-            names << game->pickedObjects()[size_t(k)]->tag();
-        return names;
+        return Game::loaded()->session().inventory();
     }
 
     QPoint cell(int k) { return Game::loaded()->pickedObjects()[size_t(k)]->pos(); }
@@ -118,7 +114,7 @@ private slots:
         Game& game = startGame();
         for (int i = 0; i < 19; ++i)
             game.Area_Click(1);  // the same object again and again: duplicates are allowed
-        QCOMPARE(game.ObjectsCount, qint16(19));
+        QCOMPARE(game.session().objectsCount(), qint16(19));
         QCOMPARE(cell(1), QPoint(0, 0));
         QCOMPARE(cell(18), QPoint(17 * 35, 0));
         QCOMPARE(cell(19), QPoint(0, 35));
@@ -135,18 +131,18 @@ private slots:
         Game& game = startGame();
         game.PickOrNotPickObject(1);  // no file at all
         game.PickOrNotPickObject(2);
-        QCOMPARE(game.ObjectsCount, qint16(0));
+        QCOMPARE(game.session().objectsCount(), qint16(0));
         // A missing object file: the message, and no cell is kept.
         m_dialogs->queueAnswer(Dialogs::OK);
         game.PickOrNotPickObject(3);
         QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Unable to pick up 'ghost'.")});
-        QCOMPARE(game.ObjectsCount, qint16(0));
+        QCOMPARE(game.session().objectsCount(), qint16(0));
         // An icon that cannot be loaded gives its cell back as well.
         GameFiles::writeObject(*m_project, QStringLiteral("ghost"), QStringLiteral("ghost.ico"));
         m_project->write(QStringLiteral("Areas/ghost.ico"), "not a picture");
         m_dialogs->queueAnswer(Dialogs::OK);
         game.PickOrNotPickObject(3);
-        QCOMPARE(game.ObjectsCount, qint16(0));
+        QCOMPARE(game.session().objectsCount(), qint16(0));
         QCOMPARE(game.pickedObjects().size(), size_t(1));
     }
 
@@ -164,7 +160,7 @@ private slots:
         game.RemovePickedObject(9);  // out of range: nothing
         game.RemovePickedObject(1);
         game.RemovePickedObject(1);
-        QCOMPARE(game.ObjectsCount, qint16(0));
+        QCOMPARE(game.session().objectsCount(), qint16(0));
     }
 
     void onlyTheLeftButtonStartsADragAndADropRunsTheEvent()
@@ -228,7 +224,7 @@ private slots:
         QCOMPARE(FrameRecord::current().Name, QStringLiteral("Yard"));
         QCOMPARE(loaded->GetVariableValue(QStringLiteral("lamp")), 1);
         QCOMPARE(loaded->GetVariableValue(QStringLiteral("new")), 0);
-        QCOMPARE(loaded->Disappear.Count(), 1);
+        QCOMPARE(loaded->session().disappeared().Count(), 1);
         QCOMPARE(inventory(), QStringList({QStringLiteral("coin"), QStringLiteral("key")}));
         QCOMPARE(cell(1), QPoint(0, 0));
         QCOMPARE(cell(2), QPoint(35, 0));
@@ -249,7 +245,7 @@ private slots:
         QCOMPARE(m_dialogs->messages(),
                  QStringList{QStringLiteral("Unable to load '") + m_project->path() + QStringLiteral("cut.sav'.")});
         QCOMPARE(Game::loaded()->GetVariableValue(QStringLiteral("door")), 1);
-        QCOMPARE(Game::loaded()->Disappear.Count(), 0);
+        QCOMPARE(Game::loaded()->session().disappeared().Count(), 0);
 
         // Huge counts backed by nothing end quickly at the end of the file.
         m_project->writeLines(QStringLiteral("huge.sav"), {QStringLiteral("\"Yard\""), QStringLiteral("2147483647")});

@@ -471,7 +471,7 @@ private slots:
         GameFiles::writeEvent(*m_project, QStringLiteral("Hall"), 2, QStringLiteral("key"), use);
         Game& game = startGame();
         game.AddPickedObject(QStringLiteral("key"));
-        QCOMPARE(game.ObjectsCount, qint16(1));
+        QCOMPARE(game.session().objectsCount(), qint16(1));
 
         QObject stranger;
         stranger.setObjectName(QStringLiteral("Area"));
@@ -482,10 +482,10 @@ private slots:
         QObject icon;  // a stand-in inventory icon, named in another case
         icon.setObjectName(QStringLiteral("PICKEDOBJECT"));
         game.Area_DragDrop(1, &icon);  // no event for this area: nothing at all
-        QCOMPARE(game.ObjectsCount, qint16(1));
+        QCOMPARE(game.session().objectsCount(), qint16(1));
         game.Area_DragDrop(2, &icon);
         QCOMPARE(game.GetVariableValue(QStringLiteral("door")), 1);
-        QCOMPARE(game.ObjectsCount, qint16(0));  // used up; the area stays
+        QCOMPARE(game.session().objectsCount(), qint16(0));  // used up; the area stays
         QVERIFY(shown(2));
     }
 
@@ -503,11 +503,11 @@ private slots:
         GameFiles::writeAction(*m_project, QStringLiteral("Hall"), 1, gone);
         Game& game = startGame();
         game.Area_Click(1);
-        QCOMPARE(game.Disappear.Count(), 1);
+        QCOMPARE(game.session().disappeared().Count(), 1);
         game.mnuExit_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         Game& next = startGame();
-        QCOMPARE(next.Disappear.Count(), 0);
+        QCOMPARE(next.session().disappeared().Count(), 0);
         QCOMPARE(next.GetVariableValue(QStringLiteral("door")), 0);
         QVERIFY(shown(1));
     }
