@@ -62,9 +62,6 @@ int PlaytestRunner::run()
         m_log.mci(command, result, reply);
     });
 
-    // An inventory icon is dragged by the script, not by the mouse.
-    Game::setDragStarter([](ImageControl*) {});
-    Game::setSaveGameHandler([this] { saveGame(); });
 
     m_running = true;
     m_welcome = new frmWelcome(m_options.project);
@@ -74,6 +71,7 @@ int PlaytestRunner::run()
     // what it expected.
     connect(m_welcome, &frmWelcome::loadGameRequested, this, [this] { loadGame(); });
     connect(m_welcome, &frmWelcome::programEndRequested, this, [this] { m_programEnded = true; });
+    connect(m_welcome, &frmWelcome::gameStarting, this, [this] { watchGame(false); });
     m_welcome->Form_Load();
     m_welcome->show();
 
@@ -108,8 +106,6 @@ void PlaytestRunner::cleanUp()
         m_welcome->unload();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    Game::setDragStarter({});
-    Game::setSaveGameHandler({});
 }
 
 bool PlaytestRunner::playStep(const PlaytestCommand& c)
@@ -170,6 +166,10 @@ void PlaytestRunner::watchGame(bool create)
         return;
     m_watched = game;
     connect(game, &Game::frameOpened, this, [this](const QString& name) { m_log.frame(name); });
+    // The script plays the player's coordinator for the game window: "Save
+    // game" runs the script's save, and an inventory icon is dragged by the
+    // script, not by the mouse, so a drag request starts nothing.
+    connect(game, &Game::saveGameRequested, this, [this] { saveGame(); });
 }
 
 Game* PlaytestRunner::gameOnScreen()
@@ -302,6 +302,7 @@ void PlaytestRunner::saveGame()
 void PlaytestRunner::loadGame()
 {
     QPointer<frmLoadGame> dialog = new frmLoadGame(m_welcome);
+    connect(dialog, &frmLoadGame::gameStarting, this, [this] { watchGame(false); });
     dialog->LoadSaveGames();
     dialog->show();
     if (m_loadName) {

@@ -9,14 +9,11 @@
 #include "player/records/ProjectRecord.h"
 #include "player/state/DiskGameRecords.h"
 #include "player/state/Mmedia.h"
-#include "player/windows/DragSource.h"
 #include "player/windows/ImageControl.h"
-#include "player/windows/frmSaveGame.h"
 #include "player/windows/frmWelcome.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDrag>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -25,8 +22,6 @@
 
 namespace {
 QPointer<Game> g_loaded;
-std::function<void()> g_saveGame;
-std::function<void(ImageControl*)> g_dragStarter;
 
 QPixmap loadPicture(const QString& path)
 {
@@ -48,8 +43,6 @@ Game& Game::load()
     return *g_loaded;
 }
 
-void Game::setSaveGameHandler(std::function<void()> handler) { g_saveGame = std::move(handler); }
-void Game::setDragStarter(std::function<void(ImageControl*)> starter) { g_dragStarter = std::move(starter); }
 
 // The game is played from the project's files as they are on disk.
 Game::Game(QWidget* parent)
@@ -226,21 +219,7 @@ void Game::PickedObject_MouseDown(int Index, Qt::MouseButton Button)
     if (Button != Qt::LeftButton || Index < 1 || Index >= int(PickedObject.size()))
         return;
     if (m_session.startDrag(qint16(Index)))
-        startDrag(PickedObject[size_t(Index)]);
-}
-
-void Game::startDrag(ImageControl* icon)
-{
-    if (g_dragStarter) {
-        g_dragStarter(icon);
-        return;
-    }
-    // The icon itself shows under the pointer while it is dragged.
-    auto* drag = new QDrag(icon);
-    drag->setMimeData(new DragSource(icon));
-    drag->setPixmap(icon->picture());
-    drag->setHotSpot(QPoint(icon->picture().width() / 2, icon->picture().height() / 2));
-    drag->exec(Qt::MoveAction);
+        emit dragRequested(PickedObject[size_t(Index)]);
 }
 
 // ---- What the session shows and plays ------------------------------------
@@ -483,13 +462,7 @@ void Game::mnuExit_Click() { unload(); }
 
 void Game::mnuSaveGame_Click()
 {
-    if (g_saveGame) {
-        g_saveGame();
-        return;
-    }
-    frmSaveGame dialog(this);
-    dialog.LoadSaveGames();
-    dialog.exec();
+    emit saveGameRequested();
 }
 
 void Game::Form_Unload()

@@ -7,7 +7,6 @@
 #include <QRect>
 #include <QWidget>
 
-#include <functional>
 #include <vector>
 
 class ImageControl;
@@ -85,11 +84,6 @@ public:
     // The inventory icons, element 0 the template.
     const std::vector<ImageControl*>& pickedObjects() const { return PickedObject; }
 
-    // What "Save game" opens; the saved-games window sets it.
-    static void setSaveGameHandler(std::function<void()> handler);
-    // Starts the real drag of an inventory icon; tests and the scripted
-    // player replace it.
-    static void setDragStarter(std::function<void(ImageControl*)> starter);
 
     // The inventory icon being dragged: the session's.
     qint16& DraggedObjectIndex;
@@ -102,6 +96,11 @@ public:
     QAction* mnuSaveGame = nullptr;
 
 signals:
+    // What this window asks of others; the player's coordinator answers:
+    // "Save game" wants the save-game window, an inventory icon pressed
+    // with the left button wants its drag to begin.
+    void saveGameRequested();
+    void dragRequested(ImageControl* icon);
     // After OpenFrame has shown a frame.
     void frameOpened(const QString& name);
 
@@ -144,7 +143,6 @@ private:
     void paintTiles();
     ImageControl* newArea(int index);
     ImageControl* newPickedObject(int index);
-    void startDrag(ImageControl* icon);
 
     std::vector<ImageControl*> Area;
     std::vector<ImageControl*> PickedObject;

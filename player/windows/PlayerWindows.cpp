@@ -1,10 +1,14 @@
 #include "player/windows/PlayerWindows.h"
 
+#include "player/windows/DragSource.h"
 #include "player/windows/Game.h"
+#include "player/windows/ImageControl.h"
 #include "player/windows/frmLoadGame.h"
+#include "player/windows/frmSaveGame.h"
 #include "player/windows/frmWelcome.h"
 
 #include <QApplication>
+#include <QDrag>
 
 PlayerWindows::PlayerWindows(frmWelcome& welcome, QObject* parent)
     : QObject(parent)
@@ -17,7 +21,28 @@ PlayerWindows::PlayerWindows(frmWelcome& welcome, QObject* parent)
 
 void PlayerWindows::watch(Game& game)
 {
-    Q_UNUSED(game);
+    if (m_game == &game)
+        return;
+    m_game = &game;
+    connect(&game, &Game::saveGameRequested, this, [game = &game] { openSaveGame(*game); });
+    connect(&game, &Game::dragRequested, this, &PlayerWindows::startDrag);
+}
+
+void PlayerWindows::openSaveGame(Game& game)
+{
+    frmSaveGame dialog(&game);
+    dialog.LoadSaveGames();
+    dialog.exec();
+}
+
+void PlayerWindows::startDrag(ImageControl* icon)
+{
+    // The icon itself shows under the pointer while it is dragged.
+    auto* drag = new QDrag(icon);
+    drag->setMimeData(new DragSource(icon));
+    drag->setPixmap(icon->picture());
+    drag->setHotSpot(QPoint(icon->picture().width() / 2, icon->picture().height() / 2));
+    drag->exec(Qt::MoveAction);
 }
 
 void PlayerWindows::openLoadGame()

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 class Game;
+class ImageControl;
 class frmWelcome;
 
 // The player's one coordinator: the welcome window and the game window ask
@@ -22,9 +23,14 @@ public:
     // or the load-game window starts; wiring the same game again does nothing.
     void watch(Game& game);
 
+    // The answers, for a program that wires some requests its own way.
+    static void openSaveGame(Game& game);
+    static void startDrag(ImageControl* icon);
+
 private:
     void openLoadGame();
     void endProgram();
 
     QPointer<frmWelcome> m_welcome;
+    QPointer<Game> m_game;  // the game window wired last
 };

@@ -107,11 +107,10 @@ private slots:
         QVERIFY(game.ResetAll());
         game.showGame();
         int saves = 0;
-        Game::setSaveGameHandler([&saves] { ++saves; });
+        connect(&game, &Game::saveGameRequested, this, [&saves] { ++saves; });
         game.ShowMenus();
         QTest::mouseClick(game.menuBar, Qt::LeftButton, {}, game.menuBar->actionGeometry(game.mnuSaveGame).center());
         QCOMPARE(saves, 1);
-        Game::setSaveGameHandler(nullptr);
         QPointer<Game> guard(&game);
         QTest::mouseClick(game.menuBar, Qt::LeftButton, {}, game.menuBar->actionGeometry(game.mnuExit).center());
         QVERIFY(!Game::loaded());

@@ -24,10 +24,14 @@ class tst_Inventory : public QObject {
     Q_OBJECT
 
 private:
+    void noteDrag(ImageControl* icon) { m_drags << icon; }
+
     Game& startGame()
     {
         ProjectRecord::current().load(m_project->path() + QStringLiteral("Config/General"));
         Game& game = Game::load();
+        // The drag itself is the coordinator's; here it is only noted.
+        connect(&game, &Game::dragRequested, this, &tst_Inventory::noteDrag, Qt::UniqueConnection);
         game.ResetAll();
         game.StartNewGame();
         return game;
@@ -91,7 +95,6 @@ private slots:
         m_mci = std::make_unique<RecordingMci>();
         m_dialogs = std::make_unique<ScriptedDialogs>();
         m_drags.clear();
-        Game::setDragStarter([this](ImageControl* icon) { m_drags << icon; });
     }
 
     void cleanup()
@@ -100,7 +103,6 @@ private slots:
             game->unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY2(m_dialogs->unexpected().isEmpty(), qPrintable(m_dialogs->messages().join(QLatin1Char('|'))));
-        Game::setDragStarter(nullptr);
         m_dialogs.reset();
         m_mci.reset();
         m_project.reset();
