@@ -65,13 +65,15 @@ int PlaytestRunner::run()
     // An inventory icon is dragged by the script, not by the mouse.
     Game::setDragStarter([](ImageControl*) {});
     Game::setSaveGameHandler([this] { saveGame(); });
-    frmWelcome::setLoadGameHandler([this] { loadGame(); });
 
     m_running = true;
     m_welcome = new frmWelcome(m_options.project);
-    // Closing the welcome window ends the player; here it ends the game's
-    // part of the run, and the script goes on to report what it expected.
-    m_welcome->setProgramEnd([this] { m_programEnded = true; });
+    // The script plays the player's coordinator: it opens the load-game
+    // window itself, and closing the welcome window, which ends the player,
+    // here ends the game's part of the run; the script goes on to report
+    // what it expected.
+    connect(m_welcome, &frmWelcome::loadGameRequested, this, [this] { loadGame(); });
+    connect(m_welcome, &frmWelcome::programEndRequested, this, [this] { m_programEnded = true; });
     m_welcome->Form_Load();
     m_welcome->show();
 
@@ -102,13 +104,12 @@ void PlaytestRunner::cleanUp()
     if (Game* game = Game::loaded())
         game->unload();
     if (m_welcome) {
-        m_welcome->setProgramEnd({});
+        m_welcome->disconnect(this);
         m_welcome->unload();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Game::setDragStarter({});
     Game::setSaveGameHandler({});
-    frmWelcome::setLoadGameHandler({});
 }
 
 bool PlaytestRunner::playStep(const PlaytestCommand& c)

@@ -1,3 +1,4 @@
+#include "editor/shell/windows/EditorWindows.h"
 #include "editor/shell/windows/frmMenu.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     // another of its windows is still open.
     QApplication::setQuitOnLastWindowClosed(false);
     auto* menu = new frmMenu;
+    new EditorWindows(menu);
     if (!menu->Form_Load(QCoreApplication::applicationDirPath()))
         return 0;
     menu->show();

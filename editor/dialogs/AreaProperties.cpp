@@ -2,162 +2,155 @@
 
 #include "editor/shell/Editor.h"
 #include "platform/Dialogs.h"
-#include "platform/FileNames.h"
-#include "player/ProjectPaths.h"
-#include "player/records/RecordReader.h"
-#include "player/records/RecordWriter.h"
+#include "player/records/ActionRecord.h"
+#include "player/records/AreaPlacement.h"
+#include "player/records/ObjectFile.h"
+#include "player/records/PickableRecord.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
 
 namespace AreaPropertiesFiles {
 
 namespace {
 
-QString areaFolder(const QString& frame)
-{
-    const QString folder = FileNames::inFolder(ProjectPaths::AreasPath, frame);
-    return folder.isEmpty() ? QString() : folder + QLatin1Char('/');
-}
+using ProjectFiles::AreaPart;
 
-QString areaFile(const QString& frame, int n, const char* suffix)
-{
-    const QString folder = areaFolder(frame);
-    return folder.isEmpty() ? QString() : folder + QString::number(n) + QLatin1String(suffix);
-}
+// Copies between a record and the dialog's view of it, in the direction it
+// was made for, so that each pair of fields is listed once for both ways. A
+// record read from a file cut short keeps the dialog's values in the fields
+// it did not reach, because it starts as a copy of them.
+//
+// The dialog shows the records' numbers as check boxes. A check box is
+// written as 1 or 0; files of older tools may hold a Boolean (-1) in a flag,
+// so anything but 0 is checked, as the game reads it. Stretch is read as the
+// game reads it too, where nothing but 1 stretches.
+class Mapping {
+public:
+    explicit Mapping(bool intoRecord) : m_intoRecord(intoRecord) {}
 
-QString eventFile(const QString& frame, int n, const QString& object)
-{
-    const QString folder = areaFolder(frame);
-    return folder.isEmpty() ? QString()
-                            : FileNames::inFolder(folder, QString::number(n) + QLatin1Char('_') + object + QStringLiteral(".drg"));
-}
+    bool intoRecord() const { return m_intoRecord; }
 
-// A flag is a check box written as an Integer: 1 checked, 0 not. Files of
-// older tools may hold a Boolean (-1) there; anything but 0 is checked.
-bool readFlag(RecordReader& in, bool& flag)
-{
-    qint16 value = 0;
-    if (!in.readInt16(value))
-        return false;
-    flag = value != 0;
-    return true;
-}
-
-void writeFlag(RecordWriter& out, bool flag) { out.writeInteger(flag ? 1 : 0); }
-
-bool readNames(RecordReader& in, QStringList& names)
-{
-    qint16 count = 0;
-    if (!in.readInt16(count))
-        return false;
-    names.clear();
-    // Each name is read before it is kept: a count the file does not back
-    // ends at the end of the file.
-    for (qint16 i = 0; i < count; ++i) {
-        QString name;
-        if (!in.readString(name))
-            return false;
-        names << name;
+    template <typename T>
+    void same(T& field, T& shown) const
+    {
+        if (m_intoRecord)
+            field = shown;
+        else
+            shown = field;
     }
-    return true;
+    void flag(qint16& field, bool& checked) const { box(field, checked, false); }
+    void stretch(qint16& field, bool& checked) const { box(field, checked, true); }
+
+private:
+    void box(qint16& field, bool& checked, bool onlyOne) const
+    {
+        if (m_intoRecord)
+            field = checked ? 1 : 0;
+        else
+            checked = onlyOne ? field == 1 : field != 0;
+    }
+
+    bool m_intoRecord;
+};
+
+void map(const Mapping& m, ActionRecord& r, AreaActions& a)
+{
+    m.flag(r.ChangeVariable, a.changeVariable);
+    m.same(r.VariableName, a.variable);
+    m.same(r.SetToZero, a.setTo0);
+    m.same(r.SetToOne, a.setTo1);
+    m.same(r.Invert, a.invert);
+    m.flag(r.ShowMessage, a.showMessage);
+    m.same(r.Message, a.message);
+    m.flag(r.PlaySound, a.playSound);
+    m.same(r.Sound, a.sound);
+    m.flag(r.DisappearFlag, a.disappear);
+    m.flag(r.StopGame, a.stopGame);
+    m.flag(r.GoToFrame, a.goToFrame);
+    m.same(r.TargetFrame, a.frame);
 }
 
-void writeNames(RecordWriter& out, const QStringList& names)
+// The rectangle is written from the canvas and never read back into it.
+void map(const Mapping& m, AreaPlacement& r, AreaProperties& p)
 {
-    const qsizetype count = std::min<qsizetype>(names.size(), 32767);
-    out.writeInteger(count);
-    for (qsizetype i = 0; i < count; ++i)
-        out.writeString(names[i]);
+    if (m.intoRecord()) {
+        r.Left = p.left;
+        r.Top = p.top;
+        r.Width = p.width;
+        r.Height = p.height;
+    }
+    m.same(r.Transparent, p.transparent);
+    m.same(r.HasPicture, p.hasPicture);
+    m.same(r.Picture, p.picture);
+    m.stretch(r.Stretch, p.stretch);
+    m.same(r.Pointer, p.pointer);
+    m.flag(r.Conditional, p.visibilityDependsOnVariables);
+    m.same(r.MustBeZero, p.mustBeZero);
+    m.same(r.MustBeOne, p.mustBeOne);
 }
 
-bool readActions(RecordReader& in, AreaActions& a)
+ActionRecord toRecord(AreaActions a)
 {
-    return readFlag(in, a.changeVariable) && in.readString(a.variable) && in.readBoolean(a.setTo0) &&
-           in.readBoolean(a.setTo1) && in.readBoolean(a.invert) && readFlag(in, a.showMessage) &&
-           in.readString(a.message) && readFlag(in, a.playSound) && in.readString(a.sound) &&
-           readFlag(in, a.disappear) && readFlag(in, a.stopGame) && readFlag(in, a.goToFrame) && in.readString(a.frame);
+    ActionRecord r;
+    map(Mapping(true), r, a);
+    return r;
 }
 
-RecordWriter actionsRecord(const AreaActions& a)
+AreaPlacement toRecord(AreaProperties p)
 {
-    RecordWriter out;
-    writeFlag(out, a.changeVariable);
-    out.writeString(a.variable);
-    out.writeBoolean(a.setTo0);
-    out.writeBoolean(a.setTo1);
-    out.writeBoolean(a.invert);
-    writeFlag(out, a.showMessage);
-    out.writeString(a.message);
-    writeFlag(out, a.playSound);
-    out.writeString(a.sound);
-    writeFlag(out, a.disappear);
-    writeFlag(out, a.stopGame);
-    writeFlag(out, a.goToFrame);
-    out.writeString(a.frame);
-    return out;
+    AreaPlacement r;
+    map(Mapping(true), r, p);
+    return r;
 }
 
-bool loadAppearance(const QString& path, AreaProperties& p)
+PickableRecord pickableOf(const AreaProperties& p) { return {qint16(p.pickable ? 1 : 0), p.objectName, p.icon}; }
+
+// Reads an action or event file over `actions`; false when it was not read whole.
+bool loadActions(const QString& path, AreaActions& actions)
 {
-    RecordReader in;
-    float ignored = 0;
-    return in.open(path) && in.readSingle(ignored) && in.readSingle(ignored) && in.readSingle(ignored) &&
-           in.readSingle(ignored) && in.readBoolean(p.transparent) && in.readBoolean(p.hasPicture) &&
-           in.readString(p.picture) && readFlag(in, p.stretch) && in.readString(p.pointer) &&
-           readFlag(in, p.visibilityDependsOnVariables) && readNames(in, p.mustBeZero) && readNames(in, p.mustBeOne);
+    ActionRecord record = toRecord(actions);
+    const bool whole = bool(RecordFile::load(path, record));
+    map(Mapping(false), record, actions);
+    return whole;
+}
+void makeAreaFolder(const QString& frame)
+{
+    const QString folder = ProjectFiles::areaFolder(frame);
+    if (!folder.isEmpty())
+        Editor::MakeFolderQuietly(folder);
 }
 
 }  // namespace
 
 bool load(const QString& frame, int n, AreaProperties& p)
 {
-    RecordReader actions;
-    if (!loadAppearance(areaFile(frame, n, "a.dat"), p) || !actions.open(areaFile(frame, n, "b.dat")) ||
-        !readActions(actions, p.actions)) {
+    AreaPlacement placement = toRecord(p);
+    const bool placed = bool(RecordFile::load(ProjectFiles::areaFile(frame, n, AreaPart::Placement), placement));
+    map(Mapping(false), placement, p);
+    if (!placed || !loadActions(ProjectFiles::areaFile(frame, n, AreaPart::Action), p.actions)) {
         MsgBox(QStringLiteral("Unable to load Area properties."), Dialogs::Icon::Exclamation);
         return false;
     }
-    // The object part changes only when the whole of c.dat could be read.
-    RecordReader object;
-    bool pickable = false;
-    QString name, icon;
-    if (object.open(areaFile(frame, n, "c.dat")) && readFlag(object, pickable) && object.readString(name) &&
-        object.readString(icon)) {
-        p.pickable = pickable;
-        p.objectName = name;
-        p.icon = icon;
+    // The object part changes only when the whole of its file could be read.
+    PickableRecord object;
+    if (RecordFile::load(ProjectFiles::areaFile(frame, n, AreaPart::Pickable), object)) {
+        p.pickable = object.Pickable != 0;
+        p.objectName = object.ObjectName;
+        p.icon = object.Icon;
     }
     return true;
 }
 
 bool save(const QString& frame, int n, const AreaProperties& p)
 {
-    const QString folder = areaFolder(frame);
-    if (!folder.isEmpty())
-        Editor::MakeFolderQuietly(folder);
-
-    RecordWriter appearance;
-    for (const float value : {p.left, p.top, p.width, p.height})
-        appearance.writeSingle(value);
-    appearance.writeBoolean(p.transparent);
-    appearance.writeBoolean(p.hasPicture);
-    appearance.writeString(p.picture);
-    writeFlag(appearance, p.stretch);
-    appearance.writeString(p.pointer);
-    writeFlag(appearance, p.visibilityDependsOnVariables);
-    writeNames(appearance, p.mustBeZero);
-    writeNames(appearance, p.mustBeOne);
-
-    RecordWriter object;
-    writeFlag(object, p.pickable);
-    object.writeString(p.objectName);
-    object.writeString(p.icon);
-
-    bool ok = !folder.isEmpty() && appearance.commit(areaFile(frame, n, "a.dat")) &&
-              actionsRecord(p.actions).commit(areaFile(frame, n, "b.dat")) && object.commit(areaFile(frame, n, "c.dat"));
+    makeAreaFolder(frame);
+    const QString placement = ProjectFiles::areaFile(frame, n, AreaPart::Placement);
+    bool ok = !placement.isEmpty() && RecordFile::save(placement, toRecord(p)) &&
+              RecordFile::save(ProjectFiles::areaFile(frame, n, AreaPart::Action), toRecord(p.actions)) &&
+              RecordFile::save(ProjectFiles::areaFile(frame, n, AreaPart::Pickable), pickableOf(p));
     if (ok && p.pickable) {
-        RecordWriter objectFile;
-        objectFile.writeString(p.icon);
-        const QString path = FileNames::inFolder(ProjectPaths::AreasPath, p.objectName + QStringLiteral(".obj"));
-        ok = !path.isEmpty() && objectFile.commit(path);
+        const QString path = ProjectFiles::objectFile(p.objectName);
+        ok = !path.isEmpty() && RecordFile::save(path, ObjectFile{p.icon});
     }
     if (!ok)
         MsgBox(QStringLiteral("Unable to save Area properties. Please verify that project files are not Read-Only."),
@@ -167,17 +160,14 @@ bool save(const QString& frame, int n, const AreaProperties& p)
 
 bool loadEvent(const QString& frame, int n, const QString& object, AreaActions& actions)
 {
-    RecordReader in;
-    return in.open(eventFile(frame, n, object)) && readActions(in, actions);
+    return loadActions(ProjectFiles::eventFile(frame, n, object), actions);
 }
 
 bool saveEvent(const QString& frame, int n, const QString& object, const AreaActions& actions)
 {
-    const QString folder = areaFolder(frame);
-    if (!folder.isEmpty())
-        Editor::MakeFolderQuietly(folder);
-    const QString path = eventFile(frame, n, object);
-    if (!path.isEmpty() && actionsRecord(actions).commit(path))
+    makeAreaFolder(frame);
+    const QString path = ProjectFiles::eventFile(frame, n, object);
+    if (!path.isEmpty() && RecordFile::save(path, toRecord(actions)))
         return true;
     MsgBox(QStringLiteral("Unable to save object information."), Dialogs::Icon::Exclamation);
     return false;

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// What happens when the player clicks an area or drops an object on it: the
-// thirteen values of an area's b.dat and of an event file, in file order.
+// What happens when the player clicks an area or drops an object on it, as
+// the area dialog edits it: an action record with its flags as check boxes.
 struct AreaActions {
     bool changeVariable = false;
     QString variable;
@@ -24,8 +24,8 @@ struct AreaActions {
 // Everything the area properties dialog edits about one clickable area, as
 // a new area starts: transparent, default pointer, no action, not pickable.
 struct AreaProperties {
-    // a.dat: the rectangle on the editing canvas, then the appearance and
-    // the visibility conditions.
+    // The placement file: the rectangle on the editing canvas, then the
+    // appearance and the visibility conditions.
     float left = 0, top = 0, width = 0, height = 0;
     bool transparent = true;
     bool hasPicture = false;
@@ -35,9 +35,9 @@ struct AreaProperties {
     bool visibilityDependsOnVariables = false;
     QStringList mustBeZero;
     QStringList mustBeOne;
-    // b.dat
+    // The action file.
     AreaActions actions;
-    // c.dat
+    // The pickable-object file.
     bool pickable = false;
     QString objectName;
     QString icon;
@@ -47,19 +47,21 @@ struct AreaProperties {
 // event files of objects dropped on it.
 namespace AreaPropertiesFiles {
 
-// Reads <n>a.dat and <n>b.dat, then <n>c.dat, of `frame` into `p`, leaving
-// the rectangle as it is. Values read before a failure are kept. A missing or
-// damaged c.dat is no failure: the object part stays as it was. False (after
-// telling the author) when a.dat or b.dat could not be read whole.
+// Reads area `n`'s placement and action files, then its pickable-object
+// file, of `frame` into `p`, leaving the rectangle as it is. Values read
+// before a failure are kept. A missing or damaged pickable-object file is no
+// failure: the object part stays as it was. False (after telling the author)
+// when the placement or action file could not be read whole.
 bool load(const QString& frame, int n, AreaProperties& p);
 
-// Writes a.dat, b.dat and c.dat whole and, for a pickable object, its object
-// file; the frame's area folder is made when missing. Files written before a
-// failure stay. False (after telling the author) when any could not be written.
+// Writes the placement, action and pickable-object files whole and, for a
+// pickable object, its object file; the frame's area folder is made when
+// missing. Files written before a failure stay. False (after telling the
+// author) when any could not be written.
 bool save(const QString& frame, int n, const AreaProperties& p);
 
-// The event of `object` dropped on area `n`: <n>_<object>.drg. `load` keeps
-// what it could not read, silently.
+// The event of `object` dropped on area `n`. `load` keeps what it could not
+// read, silently.
 bool loadEvent(const QString& frame, int n, const QString& object, AreaActions& actions);
 bool saveEvent(const QString& frame, int n, const QString& object, const AreaActions& actions);
 

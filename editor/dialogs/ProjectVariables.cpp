@@ -2,27 +2,18 @@
 
 #include "editor/shell/Validate.h"
 #include "platform/Dialogs.h"
-#include "player/ProjectPaths.h"
-#include "player/records/RecordReader.h"
-#include "player/records/RecordWriter.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
+#include "player/records/VariablesFile.h"
 
 namespace ProjectVariables {
 
-namespace {
-QString variablesFile() { return ProjectPaths::ConfigPath + QStringLiteral("Variables"); }
-}  // namespace
-
 bool load(QStringList& names)
 {
-    RecordReader in;
-    RecordValue count;
-    bool ok = in.open(variablesFile()) && in.readValue(count);
-    while (ok && !in.atEnd()) {
-        QString name;
-        ok = in.readString(name);
-        if (ok)
-            names << name;
-    }
+    VariablesFile file;
+    const bool ok = file.loadToEnd(ProjectFiles::variables());
+    // The names read before a damaged one are kept.
+    names += file.Names;
     if (!ok)
         MsgBox(QStringLiteral("Error while loading project variables."), Dialogs::Icon::Exclamation);
     return ok;
@@ -30,12 +21,7 @@ bool load(QStringList& names)
 
 bool save(const QStringList& names)
 {
-    RecordWriter out;
-    const qsizetype count = std::min<qsizetype>(names.size(), 32767);
-    out.writeInteger(count);
-    for (qsizetype i = 0; i < count; ++i)
-        out.writeString(names[i]);
-    return out.commit(variablesFile());
+    return RecordFile::save(ProjectFiles::variables(), VariablesFile{names});
 }
 
 QString proposal(const QStringList& names)

@@ -1,5 +1,8 @@
 #include "editor/dialogs/TextNumber.h"
 
+#include <cmath>
+#include <limits>
+
 double leadingNumber(const QString& text)
 {
     const QString t = text.trimmed();
@@ -14,4 +17,14 @@ double leadingNumber(const QString& text)
     bool ok = false;
     const double value = t.left(end).toDouble(&ok);
     return ok ? value : 0;
+}
+
+std::optional<qint16> leadingInt16(const QString& text)
+{
+    // nearbyint rounds in the default mode, to nearest with halves to even,
+    // as record files are read.
+    const double rounded = std::nearbyint(leadingNumber(text));
+    if (!(rounded >= std::numeric_limits<qint16>::min() && rounded <= std::numeric_limits<qint16>::max()))
+        return std::nullopt;
+    return qint16(rounded);
 }

@@ -4,54 +4,38 @@
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "player/FrameRecord.h"
-#include "player/ProjectPaths.h"
+#include "player/records/ProjectFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QStringList>
 
 namespace AreaFiles {
 
-namespace {
-
-// File names longer than their four-character extension, less it.
-QStringList withoutExtensions(const QStringList& files)
-{
-    QStringList names;
-    for (const QString& file : files) {
-        if (file.size() > 4)
-            names << file.left(file.size() - 4);
-    }
-    return names;
-}
-
-}  // namespace
+using ProjectFiles::AreaPart;
 
 qint16 RemoveArea(const QString& frameName, qint16 n)
 {
     bool failed = false;
     const qint16 last = ReadLinksCount();
-    const QString folderPath = FileNames::inFolder(ProjectPaths::AreasPath, frameName);
-    const QString folder = folderPath.isEmpty() ? QString() : FileNames::resolve(folderPath) + QLatin1Char('/');
-    const QString number = QString::number(n);
-    const QString lastNumber = QString::number(last);
+    const QString folderPath = ProjectFiles::areaFolder(frameName);
+    const QString folder = folderPath.isEmpty() ? QString() : FileNames::resolve(folderPath);
 
     if (!folder.isEmpty()) {
         QStringList doomed;
-        for (const char* suffix : {"a.dat", "b.dat", "c.dat"})
-            doomed += FileNames::list(folder, number + QLatin1String(suffix));
-        doomed += FileNames::list(folder, number + QStringLiteral("_*.drg"));
+        for (const QString& pattern : ProjectFiles::areaFilePatterns(n))
+            doomed += FileNames::list(folder, pattern);
         for (const QString& file : doomed)
             failed |= !QFile::remove(folder + file);
 
         if (n < last) {
-            for (const char* suffix : {"a.dat", "b.dat", "c.dat"}) {
-                const QString from = FileNames::resolve(folder + lastNumber + QLatin1String(suffix));
-                failed |= !QFile::rename(from, folder + number + QLatin1String(suffix));
+            for (const AreaPart part : {AreaPart::Placement, AreaPart::Action, AreaPart::Pickable}) {
+                const QString from = FileNames::resolve(folder + ProjectFiles::areaFileName(last, part));
+                failed |= !QFile::rename(from, folder + ProjectFiles::areaFileName(n, part));
             }
-            const QString prefix = lastNumber + QLatin1Char('_');
-            for (const QString& file : FileNames::list(folder, prefix + QStringLiteral("*.drg")))
-                failed |= !QFile::rename(folder + file, folder + number + QLatin1Char('_') + file.mid(prefix.size()));
+            for (const QString& object : ProjectFiles::eventFilesOf(frameName, last)) {
+                const QString from = FileNames::resolve(folder + ProjectFiles::eventFileName(last, object));
+                failed |= !QFile::rename(from, folder + ProjectFiles::eventFileName(n, object));
+            }
         }
     } else {
         failed = true;
@@ -65,14 +49,8 @@ qint16 RemoveArea(const QString& frameName, qint16 n)
     return last;
 }
 
-QStringList ListEvents()
-{
-    const QString folder = FileNames::inFolder(ProjectPaths::AreasPath, FrameRecord::current().Name);
-    if (folder.isEmpty())
-        return {};
-    return withoutExtensions(FileNames::list(folder + QLatin1Char('/'), QStringLiteral("*.drg")));
-}
+QStringList ListEvents() { return ProjectFiles::events(FrameRecord::current().Name); }
 
-QStringList ListObjects() { return withoutExtensions(FileNames::list(ProjectPaths::AreasPath, QStringLiteral("*.obj"))); }
+QStringList ListObjects() { return ProjectFiles::objects(); }
 
 }  // namespace AreaFiles

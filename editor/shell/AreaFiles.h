@@ -3,8 +3,8 @@
 #include <QString>
 
 // The files of a frame's clickable areas, numbered 1 to LinksCount without
-// gaps: <n>a.dat, <n>b.dat, <n>c.dat and the events <n>_<object>.drg in the
-// frame's area folder.
+// gaps: each area's placement, action and pickable-object files and the
+// events of objects dropped on it, all in the frame's area folder.
 namespace AreaFiles {
 
 // Removes area `n` of the current frame: deletes its files, moves the last
@@ -18,7 +18,7 @@ qint16 RemoveArea(const QString& frameName, qint16 n);
 // ("<n>_<object>"), in listing order.
 QStringList ListEvents();
 
-// The objects of the project ("<object>" for each Areas/<object>.obj), in
+// The objects of the project by name (one object file each in Areas/), in
 // listing order.
 QStringList ListObjects();
 

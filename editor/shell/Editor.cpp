@@ -4,11 +4,14 @@
 #include "editor/shell/EditorPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
-#include "player/records/AtomicFile.h"
 #include "player/FrameRecord.h"
 #include "player/ProjectPaths.h"
-#include "player/records/RecordReader.h"
-#include "player/records/RecordWriter.h"
+#include "player/records/AtomicFile.h"
+#include "player/records/LinksFile.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
+#include "player/records/VariablesFile.h"
+#include "player/records/VersionFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,16 +52,12 @@ void CreateProjectFolders()
     copyShippedIcons();
     Editor2::SaveProjectChecksum();
     WriteVersionFile();
-    RecordWriter variables;
-    variables.writeInteger(0);
-    variables.commit(ProjectPaths::ConfigPath + QStringLiteral("Variables"));
+    RecordFile::save(ProjectFiles::variables(), VariablesFile{});
 }
 
 bool WriteVersionFile()
 {
-    RecordWriter out;
-    out.writeString(VersionText);
-    if (out.commit(ProjectPaths::ConfigPath + QStringLiteral("Version")))
+    if (RecordFile::save(ProjectFiles::version(), VersionFile{VersionText}))
         return true;
     MsgBox(QStringLiteral("Sorry, unable to access project files. The project folder may be Read-Only."),
            Dialogs::Icon::Exclamation, Dialogs::Buttons::OK, QStringLiteral("Error"));
@@ -69,10 +68,8 @@ bool WriteLinksFile(qint16 count)
 {
     FrameRecord& frame = FrameRecord::current();
     frame.LinksCount = count;
-    RecordWriter out;
-    out.writeInteger(count);
-    const QString path = FileNames::inFolder(ProjectPaths::FramesPath, frame.Name + QStringLiteral(".lks"));
-    if (!path.isEmpty() && out.commit(path))
+    const QString path = ProjectFiles::linksFile(frame.Name);
+    if (!path.isEmpty() && RecordFile::save(path, LinksFile{count}))
         return true;
     MsgBox(QStringLiteral("Sorry, unable to access project files. The project folder may be Read-Only."),
            Dialogs::Icon::Exclamation, Dialogs::Buttons::OK, QStringLiteral("Error"));
@@ -81,11 +78,12 @@ bool WriteLinksFile(qint16 count)
 
 QString ReadProjectVersion(const QString& projectFolder)
 {
-    RecordReader in;
-    QString version;
-    if (!in.open(projectFolder + QStringLiteral("Config/Version")) || !in.readString(version))
+    // Another project than the open one: its folder is given, not taken from
+    // the project paths.
+    VersionFile version;
+    if (!RecordFile::load(projectFolder + QStringLiteral("Config/Version"), version))
         return QString();
-    return version;
+    return version.Version;
 }
 
 }  // namespace Editor

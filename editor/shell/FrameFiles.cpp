@@ -2,10 +2,11 @@
 
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
-#include "player/records/AtomicFile.h"
-#include "player/FrameRecord.h"
 #include "player/ProjectPaths.h"
-#include "player/records/RecordWriter.h"
+#include "player/records/AtomicFile.h"
+#include "player/records/FrameFile.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,9 +16,16 @@ namespace FrameFiles {
 
 namespace {
 
-QString frameFile(const QString& name) { return FileNames::inFolder(ProjectPaths::FramesPath, name + QStringLiteral(".fme")); }
-QString linksFile(const QString& name) { return FileNames::inFolder(ProjectPaths::FramesPath, name + QStringLiteral(".lks")); }
-QString areaFolder(const QString& name) { return FileNames::inFolder(ProjectPaths::AreasPath, name); }
+using ProjectFiles::frameFile;
+using ProjectFiles::linksFile;
+
+// The area folder as an entry of Areas/, without its closing separator, so
+// that it can be renamed like a file.
+QString areaFolder(const QString& name)
+{
+    const QString folder = ProjectFiles::areaFolder(name);
+    return folder.isEmpty() ? folder : folder.chopped(1);
+}
 
 // The first of base, base + "01", base + "02"... (or, for `counterOnly`,
 // base + "01" first) that names no frame; empty when all are taken.
@@ -35,13 +43,16 @@ QString freeName(const QString& base, bool counterOnly)
 
 bool writeNewFrame(const QString& name, Kind kind, const QString& background, bool tiled)
 {
-    FrameRecord record;
+    FrameFile record;
     record.FrameKind = kind;
+    // A new frame's colour is written in quotes, like a picture's name.
     record.Background = background;
+    record.BackgroundBare = false;
     record.Tiled = tiled;
     record.DurationSeconds = 4;
     record.SoundAfterVideo = true;
-    return !name.isEmpty() && writeFrameFile(frameFile(name), record);
+    const QString path = frameFile(name);
+    return !path.isEmpty() && RecordFile::save(path, record);
 }
 
 bool renameEntry(const QString& from, const QString& to)
@@ -58,22 +69,6 @@ bool renameEntry(const QString& from, const QString& to)
 }
 
 }  // namespace
-
-bool writeFrameFile(const QString& path, const FrameRecord& record, QString* error)
-{
-    RecordWriter out;
-    out.writeInteger(record.FrameKind);
-    out.writeString(record.Background);
-    out.writeBoolean(record.Tiled);
-    out.writeBoolean(record.StopSounds);
-    out.writeString(record.Soundtrack);
-    out.writeBoolean(record.HasDuration);
-    out.writeInteger(record.DurationSeconds);
-    out.writeString(record.DurationTarget);
-    out.writeString(record.Video);
-    out.writeBoolean(record.SoundAfterVideo);
-    return out.commit(path, error);
-}
 
 QString CreateFrame(Kind kind, const QString& source, const QString& title, bool tiled)
 {
@@ -96,15 +91,15 @@ QString CreateFrame(Kind kind, const QString& source, const QString& title, bool
     const QString name = freeName(base, false);
     if (writeNewFrame(name, Picture, title, tiled))
         return name;
-    MsgBox(QStringLiteral("Unable to create '") + ProjectPaths::FramesPath + name + QStringLiteral(".fme'."),
+    MsgBox(QStringLiteral("Unable to create '") + frameFile(name) + QStringLiteral("'."),
            Dialogs::Icon::Exclamation);
     return {};
 }
 
 bool RemoveFrame(const QString& name)
 {
-    const QString question = QStringLiteral("Do you really want to remove the frame '") + ProjectPaths::FramesPath + name +
-                             QStringLiteral(".fme' and all its clickable areas?.\n\nClick 'Cancel' to abort operation.");
+    const QString question = QStringLiteral("Do you really want to remove the frame '") + frameFile(name) +
+                             QStringLiteral("' and all its clickable areas?.\n\nClick 'Cancel' to abort operation.");
     if (MsgBox(question, Dialogs::Icon::Question, Dialogs::Buttons::OKCancel) == Dialogs::Cancel)
         return false;
     if (!linksFile(name).isEmpty())

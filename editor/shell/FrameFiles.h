@@ -2,19 +2,13 @@
 
 #include <QString>
 
-struct FrameRecord;
-
 // The operations on whole frames behind the editor's frame list: creating a
 // frame from a colour or a picture, removing it with its clickable areas,
 // renaming it. A frame lives in three places named after it: its frame file
-// Frames/<name>.fme, its links file Frames/<name>.lks and its area folder
-// Areas/<name>/.
+// and its links file in Frames/, and its area folder in Areas/.
 namespace FrameFiles {
 
 enum Kind : qint16 { SolidColour = 0, Picture = 1 };
-
-// Writes the ten values of a frame file in the order the player reads them.
-bool writeFrameFile(const QString& path, const FrameRecord& record, QString* error = nullptr);
 
 // Creates a frame and gives its name; an empty name when no frame file could
 // be written. A solid-colour frame (source: the colour as decimal text) is

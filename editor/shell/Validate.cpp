@@ -3,8 +3,9 @@
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "player/ProjectPaths.h"
+#include "player/records/ProjectFiles.h"
 #include "player/records/ProjectRecord.h"
-#include "player/records/RecordReader.h"
+#include "player/records/RecordSync.h"
 
 namespace Validate {
 
@@ -21,7 +22,7 @@ qint16 CheckStartFrame()
 
 qint16 FrameFileMissing(const QString& name)
 {
-    return FileNames::exists(FileNames::inFolder(ProjectPaths::FramesPath, name + QStringLiteral(".fme"))) ? Passed : No;
+    return FileNames::exists(ProjectFiles::frameFile(name)) ? Passed : No;
 }
 
 qint16 HasForbiddenCharacters(const QString& text)
@@ -57,11 +58,12 @@ bool VerifyProjectChecksum()
     qint16 stored = 0;
     if (!ProjectDat::read(ProjectPaths::ProjectPath, stored))
         return false;
-    RecordReader in;
-    QString name;
-    if (!in.open(ProjectPaths::ConfigPath + QStringLiteral("General")) || !in.readString(name))
+    // Only the project name, the first value, is checked: the rest of the
+    // record may be damaged.
+    ProjectRecord general;
+    if (RecordFile::load(ProjectFiles::general(), general).fields < 1)
         return false;
-    return ProjectNameChecksum(name) == stored;
+    return ProjectNameChecksum(general.ProjectName) == stored;
 }
 
 }  // namespace Validate

@@ -77,6 +77,12 @@ QString eventFile(const QString& frame, int n, const QString& object)
     return folder + eventFileName(n, object);
 }
 
+QString listedEventFile(const QString& frame, const QString& listed)
+{
+    const QString folder = areaFolder(frame);
+    return folder.isEmpty() ? QString() : FileNames::inFolder(folder, listed + kEvent);
+}
+
 QString objectFile(const QString& object)
 {
     return FileNames::isPlainName(object) ? ProjectPaths::AreasPath + object + kObject : QString();

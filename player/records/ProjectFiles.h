@@ -51,6 +51,8 @@ QStringList areaFilePatterns(int n);
 // The events of area `n` in a listing of its frame's area folder: the
 // object of each "<n>_<object>.drg", by file name.
 QStringList eventFilesOf(const QString& frame, int n);
+// The file of an event as `events` lists it ("<n>_<object>").
+QString listedEventFile(const QString& frame, const QString& listed);
 // The event file name of `object` on area `n`: "<n>_<object>.drg".
 QString eventFileName(int n, const QString& object);
 

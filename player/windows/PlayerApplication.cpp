@@ -1,6 +1,7 @@
 #include "player/windows/PlayerApplication.h"
 
 #include "platform/media/Mci.h"
+#include "player/windows/PlayerWindows.h"
 #include "player/windows/frmWelcome.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int PlayerApplication::run(const QString& programFolder)
 {
     QApplication::setApplicationName(QStringLiteral("Quendara"));
     auto* welcome = new frmWelcome(programFolder);
+    PlayerWindows windows(*welcome);
     welcome->Form_Load();
     welcome->show();
     // The General MIDI SoundFont takes a moment to load; loading it while the

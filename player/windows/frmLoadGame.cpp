@@ -56,6 +56,7 @@ void frmLoadGame::Command2_Click()
         return;
     }
     Game& game = Game::load();
+    emit gameStarting(game);
     if (!game.ResetAll())
         return;
     game.LoadVariables();

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class Game;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -22,4 +23,8 @@ public:
     QListWidget* List1 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
+
+signals:
+    // A saved game is about to be restored in `game`.
+    void gameStarting(Game& game);
 };

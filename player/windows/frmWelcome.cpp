@@ -1,5 +1,4 @@
 #include "player/windows/frmWelcome.h"
-#include "player/windows/frmLoadGame.h"
 
 #include "platform/DesktopScreen.h"
 #include "platform/Dialogs.h"
@@ -23,8 +22,6 @@
 namespace {
 
 QPointer<frmWelcome> g_loaded;
-std::function<void()> g_editorReturn;
-std::function<void()> g_loadGame;
 
 const QString kLargeFontsWarning = QStringLiteral(
     "Warning! Your system is set to use large fonts. This program will NOT work properly if you don't change this "
@@ -71,10 +68,6 @@ frmWelcome::frmWelcome(const QString& programFolder, QWidget* parent)
     setObjectName(QStringLiteral("frmWelcome"));
     setWindowTitle(QStringLiteral("Welcome!"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_programEnd = [] {
-        QApplication::closeAllWindows();
-        QCoreApplication::quit();
-    };
     buildControls();
     buildPanel();
     setFixedSize(Twips::toPixels(kDesignWidth), Twips::toPixels(kDesignHeight));
@@ -85,8 +78,6 @@ frmWelcome::~frmWelcome() = default;
 
 frmWelcome* frmWelcome::loaded() { return g_loaded; }
 
-void frmWelcome::setEditorReturn(std::function<void()> back) { g_editorReturn = std::move(back); }
-void frmWelcome::setLoadGameHandler(std::function<void()> handler) { g_loadGame = std::move(handler); }
 
 void frmWelcome::buildControls()
 {
@@ -343,6 +334,7 @@ void frmWelcome::Form_Activate()
 void frmWelcome::Image5_Click()
 {
     Game& game = Game::load();
+    emit gameStarting(game);
     if (!game.ResetAll()) {
         game.unload();
         return;
@@ -356,13 +348,7 @@ void frmWelcome::Image5_Click()
 
 void frmWelcome::Image6_Click()
 {
-    if (g_loadGame) {
-        g_loadGame();
-    } else {
-        frmLoadGame dialog(this);
-        dialog.LoadSaveGames();
-        dialog.exec();
-    }
+    emit loadGameRequested();
     // Closing the modal window without a game to play hands the activation
     // back to this window, and every activation runs the font-size check.
     if (!m_unloaded && isVisible())
@@ -390,14 +376,12 @@ void frmWelcome::Form_Unload()
 {
     if (ProcessState::runningFromEditor()) {
         ProcessState::StatusText.clear();
-        if (g_editorReturn)
-            g_editorReturn();
+        emit editorReturnRequested();
         if (Game* game = Game::loaded())
             game->unload();
         return;
     }
-    if (m_programEnd)
-        m_programEnd();
+    emit programEndRequested();
 }
 
 void frmWelcome::unload()

@@ -4,8 +4,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include <functional>
-
+class Game;
 class ImageControl;
 
 // The player's first window, and the one every game returns to: the game's
@@ -41,13 +40,6 @@ public:
     // Unloads the window: Form_Unload, then the window closes for good.
     void unload();
 
-    // What Form_Unload does outside the editor: ends the program. Tests and
-    // the editor replace it.
-    void setProgramEnd(std::function<void()> end) { m_programEnd = std::move(end); }
-    // What Form_Unload does when the editor runs the game: back to the editor.
-    static void setEditorReturn(std::function<void()> back);
-    // What "Load Game..." opens; the saved-games window sets it.
-    static void setLoadGameHandler(std::function<void()> handler);
 
     // Window geometry in twips: outer height from the frame's border and the
     // lowest line shown.
@@ -75,6 +67,18 @@ public:
     QLabel* Image4 = nullptr;
     QLabel* Label3 = nullptr;
 
+signals:
+    // What this window asks of others; the program's coordinator
+    // (PlayerWindows, or the editor's) answers. "Load Game..." wants the
+    // load-game window; unloading ends the program, or, when the editor runs
+    // the game, goes back to the editor.
+    void loadGameRequested();
+    void programEndRequested();
+    void editorReturnRequested();
+    // A game is about to start in `game` (a new game); the coordinator wires
+    // what the game window asks for.
+    void gameStarting(Game& game);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -94,5 +98,4 @@ private:
     QPoint m_positionTwips;
     bool m_unloaded = false;
     bool m_activating = false;
-    std::function<void()> m_programEnd;
 };

@@ -2,8 +2,20 @@
 
 #include "Scenes.h"
 
+#include "player/ProjectPaths.h"
+#include "player/records/ActionRecord.h"
+#include "player/records/AreaPlacement.h"
+#include "player/records/ColourNumber.h"
+#include "player/records/FrameFile.h"
+#include "player/records/LinksFile.h"
+#include "player/records/ObjectFile.h"
+#include "player/records/PickableRecord.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/ProjectRecord.h"
+#include "player/records/RecordSync.h"
+#include "player/records/VariablesFile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QList>
 #include <QStringList>
 
@@ -119,8 +131,7 @@ Frame frame(const QString& name, int kind, const QString& background)
     return f;
 }
 
-// Windows keeps a colour as one number with red in the low byte.
-QString colourNumber(const QColor& c) { return QString::number(c.red() + c.green() * 256 + c.blue() * 65536); }
+QString colourNumber(const QColor& c) { return ColourNumber::textOf(c); }
 
 QList<Frame> frames()
 {
@@ -301,44 +312,89 @@ QStringList variables() { return {s("MatLifted"), s("DoorOpen"), s("LampLit")}; 
 
 // ---------------------------------------------------------------- writing
 
-class Record {
-public:
-    void string(const QString& v) { m_text += QLatin1Char('"') + v + QStringLiteral("\"\r\n"); }
-    void boolean(bool v) { m_text += v ? QStringLiteral("#TRUE#\r\n") : QStringLiteral("#FALSE#\r\n"); }
-    void number(long long v) { m_text += QString::number(v) + QStringLiteral("\r\n"); }
-    bool save(const QString& path) const
-    {
-        if (m_text.contains(QStringLiteral("\"\"\"")) || m_text.count(QLatin1Char('"')) % 2) {
-            std::fprintf(stderr, "a value holds a double quote: %s\n", qPrintable(path));
-            return false;
-        }
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(m_text.toUtf8()) < 0) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return false;
-        }
-        return true;
-    }
-
-private:
-    QString m_text;
-};
-
-void action(Record& r, const Action& a)
+// Writes one record file. No value may hold a double quote: the format
+// cannot keep one.
+template <typename Record>
+bool save(const QString& path, const Record& record)
 {
-    r.number(a.change != Action::None ? 1 : 0);
-    r.string(a.variable);
-    r.boolean(a.change == Action::SetZero);
-    r.boolean(a.change == Action::SetOne);
-    r.boolean(a.change == Action::Invert);
-    r.number(a.message.isEmpty() ? 0 : 1);
-    r.string(a.message);
-    r.number(a.sound.isEmpty() ? 0 : 1);
-    r.string(a.sound);
-    r.number(a.disappear ? 1 : 0);
-    r.number(a.stopGame ? 1 : 0);
-    r.number(a.goTo.isEmpty() ? 0 : 1);
-    r.string(a.goTo);
+    const QByteArray bytes = RecordFile::bytes(record);
+    if (bytes.contains("\"\"\"") || bytes.count('"') % 2) {
+        std::fprintf(stderr, "a value holds a double quote: %s\n", qPrintable(path));
+        return false;
+    }
+    if (path.isEmpty() || !RecordFile::save(path, record)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+qint16 flag(bool set) { return set ? 1 : 0; }
+
+ActionRecord action(const Action& a)
+{
+    ActionRecord r;
+    r.ChangeVariable = flag(a.change != Action::None);
+    r.VariableName = a.variable;
+    r.SetToZero = a.change == Action::SetZero;
+    r.SetToOne = a.change == Action::SetOne;
+    r.Invert = a.change == Action::Invert;
+    r.ShowMessage = flag(!a.message.isEmpty());
+    r.Message = a.message;
+    r.PlaySound = flag(!a.sound.isEmpty());
+    r.Sound = a.sound;
+    r.DisappearFlag = flag(a.disappear);
+    r.StopGame = flag(a.stopGame);
+    r.GoToFrame = flag(!a.goTo.isEmpty());
+    r.TargetFrame = a.goTo;
+    return r;
+}
+
+FrameFile frameFile(const Frame& f)
+{
+    FrameFile r;
+    r.FrameKind = qint16(f.kind);
+    r.Background = f.background;
+    // A colour is written as a plain number, a picture's name in quotes.
+    r.BackgroundBare = f.kind == 0;
+    r.Tiled = f.tiled;
+    r.StopSounds = f.stopSounds;
+    r.Soundtrack = f.soundtrack;
+    r.HasDuration = f.duration > 0;
+    r.DurationSeconds = qint16(f.duration > 0 ? f.duration : 4);
+    r.DurationTarget = f.durationTarget;
+    r.Video = f.video;
+    r.SoundAfterVideo = true;
+    return r;
+}
+
+AreaPlacement placement(const Area& a)
+{
+    AreaPlacement r;
+    // The player shows an area 30 twips (2 pixels) right of and below where
+    // it is stored, so the stored place is 2 pixels up and left.
+    r.Left = float(a.place.left() * 15 - 30);
+    r.Top = float(a.place.top() * 15 - 30);
+    r.Width = float(a.place.width() * 15);
+    r.Height = float(a.place.height() * 15);
+    r.Transparent = a.picture.isEmpty();
+    r.HasPicture = !a.picture.isEmpty();
+    r.Picture = a.picture;
+    r.Stretch = flag(a.stretch);
+    r.Pointer = a.pointer.isEmpty() ? s("DEFAULT") : a.pointer;
+    r.Conditional = flag(!a.mustBeZero.isEmpty() || !a.mustBeOne.isEmpty());
+    r.MustBeZero = a.mustBeZero;
+    r.MustBeOne = a.mustBeOne;
+    return r;
+}
+
+PickableRecord pickable(const Area& a)
+{
+    QString icon;
+    for (const Object& o : objects())
+        if (o.name == a.pickObject)
+            icon = o.icon;
+    return {flag(!a.pickObject.isEmpty()), a.pickObject, icon};
 }
 
 }  // namespace
@@ -348,107 +404,48 @@ bool writeProject(const QString& folder)
     QDir root(folder);
     for (const char* sub : {"Frames", "Areas", "Icons", "Config"})
         root.mkpath(s(sub));
+    ProjectPaths::setProjectPath(root.absolutePath());
+    using ProjectFiles::AreaPart;
     bool ok = true;
 
-    Record general;
-    general.string(s("The Lighthouse Keeper"));
-    general.string(s("Config/General"));
-    general.string(s("The Lighthouse Keeper"));
-    general.number(2);
-    general.string(s("Title"));
-    general.string(s("1.00"));
-    general.number(scenes::W);
-    general.number(scenes::H);
-    general.string(s("The Quendara Team"));
-    general.string(s("team@quendara.org"));
-    general.string(s("https://www.quendara.org/"));
-    ok &= general.save(root.filePath(s("Config/General")));
+    ProjectRecord general;
+    general.ProjectName = s("The Lighthouse Keeper");
+    general.RecordPath = s("Config/General");
+    general.AdventureName = s("The Lighthouse Keeper");
+    general.ScreenSizeChoice = 2;
+    general.StartingFrame = s("Title");
+    general.Version = s("1.00");
+    general.ScreenWidth = scenes::W;
+    general.ScreenHeight = scenes::H;
+    general.AuthorName = s("The Quendara Team");
+    general.AuthorEmail = s("team@quendara.org");
+    general.AuthorHomepage = s("https://www.quendara.org/");
+    ok &= save(ProjectFiles::general(), general);
 
-    // The editor's check that a project folder belongs to its project name:
-    // the sum of the name's character codes, printed with a blank for the sign.
-    int sum = 0;
-    for (QChar c : s("The Lighthouse Keeper"))
-        sum += c.unicode();
-    QFile checksum(root.filePath(s("Project.dat")));
-    ok &= checksum.open(QIODevice::WriteOnly) && checksum.write(QByteArray(" ") + QByteArray::number(sum) + "\r\n") > 0;
-    checksum.close();
-
-    Record vars;
-    vars.number(variables().size());
-    for (const QString& v : variables())
-        vars.string(v);
-    ok &= vars.save(root.filePath(s("Config/Variables")));
-
-    for (const Object& o : objects()) {
-        Record obj;
-        obj.string(o.icon);
-        ok &= obj.save(root.filePath(s("Areas/") + o.name + s(".obj")));
+    // The editor's check that a project folder belongs to its project name.
+    if (!ProjectDat::write(ProjectPaths::ProjectPath, ProjectNameChecksum(general.ProjectName))) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(ProjectFiles::projectDat()));
+        ok = false;
     }
 
+    ok &= save(ProjectFiles::variables(), VariablesFile{variables()});
+
+    for (const Object& o : objects())
+        ok &= save(ProjectFiles::objectFile(o.name), ObjectFile{o.icon});
+
     for (const Frame& f : frames()) {
-        Record fme;
-        if (f.kind == 0)
-            fme.number(0), fme.number(f.background.toLongLong());
-        else
-            fme.number(1), fme.string(f.background);
-        fme.boolean(f.tiled);
-        fme.boolean(f.stopSounds);
-        fme.string(f.soundtrack);
-        fme.boolean(f.duration > 0);
-        fme.number(f.duration > 0 ? f.duration : 4);
-        fme.string(f.durationTarget);
-        fme.string(f.video);
-        fme.boolean(true);
-        ok &= fme.save(root.filePath(s("Frames/") + f.name + s(".fme")));
-        Record lks;
-        lks.number(f.areas.size());
-        ok &= lks.save(root.filePath(s("Frames/") + f.name + s(".lks")));
-        root.mkpath(s("Areas/") + f.name);
+        ok &= save(ProjectFiles::frameFile(f.name), frameFile(f));
+        ok &= save(ProjectFiles::linksFile(f.name), LinksFile{qint16(f.areas.size())});
+        root.mkpath(ProjectFiles::areaFolder(f.name));
 
         for (int i = 0; i < f.areas.size(); ++i) {
             const Area& a = f.areas[i];
-            const QString stem = root.filePath(s("Areas/%1/%2").arg(f.name).arg(i + 1));
-            // The player shows an area 30 twips (2 pixels) right of and below
-            // where it is stored, so the stored place is 2 pixels up and left.
-            Record dat;
-            dat.number(a.place.left() * 15 - 30);
-            dat.number(a.place.top() * 15 - 30);
-            dat.number(a.place.width() * 15);
-            dat.number(a.place.height() * 15);
-            dat.boolean(a.picture.isEmpty());
-            dat.boolean(!a.picture.isEmpty());
-            dat.string(a.picture);
-            dat.number(a.stretch ? 1 : 0);
-            dat.string(a.pointer.isEmpty() ? s("DEFAULT") : a.pointer);
-            const bool conditional = !a.mustBeZero.isEmpty() || !a.mustBeOne.isEmpty();
-            dat.number(conditional ? 1 : 0);
-            dat.number(a.mustBeZero.size());
-            for (const QString& v : a.mustBeZero)
-                dat.string(v);
-            dat.number(a.mustBeOne.size());
-            for (const QString& v : a.mustBeOne)
-                dat.string(v);
-            ok &= dat.save(stem + s("a.dat"));
-
-            Record b;
-            action(b, a.click);
-            ok &= b.save(stem + s("b.dat"));
-
-            Record c;
-            c.number(a.pickObject.isEmpty() ? 0 : 1);
-            QString icon;
-            for (const Object& o : objects())
-                if (o.name == a.pickObject)
-                    icon = o.icon;
-            c.string(a.pickObject);
-            c.string(icon);
-            ok &= c.save(stem + s("c.dat"));
-
-            for (const auto& [object, event] : a.events) {
-                Record drg;
-                action(drg, event);
-                ok &= drg.save(stem + s("_") + object + s(".drg"));
-            }
+            const int n = i + 1;
+            ok &= save(ProjectFiles::areaFile(f.name, n, AreaPart::Placement), placement(a));
+            ok &= save(ProjectFiles::areaFile(f.name, n, AreaPart::Action), action(a.click));
+            ok &= save(ProjectFiles::areaFile(f.name, n, AreaPart::Pickable), pickable(a));
+            for (const auto& [object, event] : a.events)
+                ok &= save(ProjectFiles::eventFile(f.name, n, object), action(event));
         }
     }
     return ok;

@@ -1,14 +1,17 @@
 #include "editor/dialogs/windows/frmFrameProperties.h"
 
+#include "editor/dialogs/windows/TabbedDialogLayout.h"
 #include "editor/dialogs/TextNumber.h"
 #include "editor/shell/windows/SideWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "platform/pictures/Pictures.h"
-#include "player/records/AtomicFile.h"
 #include "player/ProjectPaths.h"
-#include "player/records/RecordReader.h"
-#include "player/records/RecordWriter.h"
+#include "player/records/AtomicFile.h"
+#include "player/records/ColourNumber.h"
+#include "player/records/FrameFile.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,6 +25,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <limits>
 
 namespace {
 
@@ -46,19 +51,23 @@ QWidget* fileGroup(QComboBox* list, QPushButton* browse, QPushButton* remove, QW
     return group;
 }
 
-// Fills a list with the files of the Frames folder that match `patterns`,
-// keeping the chosen entry when it is still there.
-void fill(QComboBox* list, const QStringList& patterns, bool withoutExtension)
+// Fills a list with `names`, keeping the chosen entry when it is still there.
+void fill(QComboBox* list, const QStringList& names)
 {
     const QString chosen = list->currentText();
+    list->clear();
+    list->addItems(names);
+    list->setCurrentIndex(list->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+// The files of the Frames folder that match `patterns`, sorted together.
+QStringList framesFolder(const QStringList& patterns)
+{
     QStringList names;
     for (const QString& pattern : patterns)
         names += FileNames::list(ProjectPaths::FramesPath, pattern);
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    list->clear();
-    for (const QString& name : names)
-        list->addItem(withoutExtension ? name.left(name.size() - 4) : name);
-    list->setCurrentIndex(list->findText(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    return names;
 }
 
 void select(QComboBox* list, const QString& text)
@@ -158,16 +167,9 @@ frmFrameProperties::frmFrameProperties(QWidget* mainWindow)
     mediaLayout->addStretch();
     SSTab1->addTab(media, QStringLiteral("Sound and Video"));
 
-    Command2 = new QPushButton(QStringLiteral("OK"));
-    Command3 = new QPushButton(QStringLiteral("Cancel"));
-    Command2->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command3);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(SSTab1);
-    layout->addLayout(buttons);
+    const TabbedDialogLayout bottom = TabbedDialogLayout::apply(*this, SSTab1);
+    Command2 = bottom.ok;
+    Command3 = bottom.cancel;
 
     connect(Option1[0], &QRadioButton::clicked, this, &frmFrameProperties::Option1_Click);
     connect(Option1[1], &QRadioButton::clicked, this, &frmFrameProperties::Option1_Click);
@@ -207,76 +209,58 @@ void frmFrameProperties::SetTab() { SSTab1->setCurrentIndex(0); }
 void frmFrameProperties::RefreshComboBoxes()
 {
     Image1->clear();
-    fill(Combo1, {QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"), QStringLiteral("*.wmf"), QStringLiteral("*.emf")}, false);
-    fill(Combo2, {QStringLiteral("*.mid")}, false);
-    fill(Combo3, {QStringLiteral("*.fme")}, true);
-    fill(Combo4, {QStringLiteral("*.avi")}, false);
+    fill(Combo1, framesFolder({QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
+                               QStringLiteral("*.wmf"), QStringLiteral("*.emf")}));
+    fill(Combo2, framesFolder({QStringLiteral("*.mid")}));
+    fill(Combo3, ProjectFiles::frames());
+    fill(Combo4, framesFolder({QStringLiteral("*.avi")}));
 }
 
 void frmFrameProperties::LoadFrameProperties(const QString& name)
 {
-    const QString path = ProjectPaths::FramesPath + name + QStringLiteral(".fme");
+    const QString path = ProjectFiles::frameFile(name);
     txtName->setText(name);
     txtPath->setText(path);
-    RecordReader in;
-    qint16 kind = 0;
-    RecordValue background, seconds;
-    bool tiled = false, stop = false, timer = false, wait = false;
-    QString soundtrack, target, video;
-    bool ok = !FileNames::inFolder(ProjectPaths::FramesPath, name + QStringLiteral(".fme")).isEmpty() && in.open(path) &&
-              in.readInt16(kind);
-    if (ok) {
-        const bool solid = kind == 0;
+    FrameFile frame;
+    const RecordRead read = RecordFile::load(path, frame);
+    // A file cut short shows what it gave, field by field, in file order.
+    const int fields = read.fields;
+    const bool solid = frame.FrameKind == 0;
+    if (fields >= 1) {
         Option1[solid ? 0 : 1]->setChecked(true);
         Frame1->setVisible(!solid);
         Frame2->setVisible(solid);
-        ok = in.readValue(background);
     }
-    if (ok) {
-        double rgb = 0;
-        if (kind == 0 && background.toNumber(rgb)) {
-            const auto v = quint32(qint32(std::clamp(rgb, -2147483648.0, 2147483647.0)));
-            setColour(QColor(int(v & 0xff), int((v >> 8) & 0xff), int((v >> 16) & 0xff)));
-        } else if (kind != 0) {
-            select(Combo1, background.toText());
-        }
-        ok = in.readBoolean(tiled);
+    if (fields >= 2) {
+        if (!solid)
+            select(Combo1, frame.Background);
+        else if (const std::optional<QColor> colour = ColourNumber::fromText(frame.Background))
+            setColour(*colour);
     }
-    if (ok) {
-        Check1->setChecked(tiled);
-        ok = in.readBoolean(stop);
+    if (fields >= 3)
+        Check1->setChecked(frame.Tiled);
+    if (fields >= 4)
+        Check3->setChecked(frame.StopSounds);
+    if (fields >= 5) {
+        Check2->setChecked(!frame.Soundtrack.isEmpty());
+        Frame3->setVisible(!frame.Soundtrack.isEmpty());
+        select(Combo2, frame.Soundtrack);
     }
-    if (ok) {
-        Check3->setChecked(stop);
-        ok = in.readString(soundtrack);
+    if (fields >= 6) {
+        Check4->setChecked(frame.HasDuration);
+        Frame4->setVisible(frame.HasDuration);
     }
-    if (ok) {
-        Check2->setChecked(!soundtrack.isEmpty());
-        Frame3->setVisible(!soundtrack.isEmpty());
-        select(Combo2, soundtrack);
-        ok = in.readBoolean(timer);
+    if (fields >= 7)
+        txtSeconds->setText(QString::number(frame.DurationSeconds));
+    if (fields >= 8)
+        select(Combo3, frame.DurationTarget);
+    if (fields >= 9) {
+        CheckVideo->setChecked(!frame.Video.isEmpty());
+        FrameVideo->setVisible(!frame.Video.isEmpty());
+        select(Combo4, frame.Video);
     }
-    if (ok) {
-        Check4->setChecked(timer);
-        Frame4->setVisible(timer);
-        ok = in.readValue(seconds);
-    }
-    if (ok) {
-        txtSeconds->setText(seconds.toText());
-        ok = in.readString(target);
-    }
-    if (ok) {
-        select(Combo3, target);
-        ok = in.readString(video);
-    }
-    if (ok) {
-        CheckVideo->setChecked(!video.isEmpty());
-        FrameVideo->setVisible(!video.isEmpty());
-        select(Combo4, video);
-        ok = in.readBoolean(wait);
-    }
-    if (ok)
-        Check5->setChecked(wait);
+    if (read)
+        Check5->setChecked(frame.SoundAfterVideo);
     else
         MsgBox(QStringLiteral("Unable to load frame properties."), Dialogs::Icon::Exclamation);
 }
@@ -370,7 +354,11 @@ bool frmFrameProperties::Command2_Click()
         MsgBox(QStringLiteral("Please select a valid picture."), Dialogs::Icon::Information);
         return false;
     }
-    if (Check4->isChecked() && (Combo3->currentText().isEmpty() || leadingNumber(txtSeconds->text()) == 0)) {
+    // The duration is written whatever the timer's box says, so a number the
+    // game cannot read back would leave the frame unreadable even unchecked.
+    const bool timerIncomplete =
+        Check4->isChecked() && (Combo3->currentText().isEmpty() || leadingNumber(txtSeconds->text()) == 0);
+    if (timerIncomplete || !leadingInt16(txtSeconds->text())) {
         SSTab1->setCurrentIndex(1);
         MsgBox(QStringLiteral("Please enter a valid duration and select a valid frame."), Dialogs::Icon::Information);
         return false;
@@ -390,22 +378,28 @@ void frmFrameProperties::Command3_Click() { reject(); }
 bool frmFrameProperties::SaveFrameProperties(const QString& name)
 {
     const bool solid = Option1[0]->isChecked();
-    RecordWriter out;
-    out.writeInteger(solid ? 0 : 1);
-    if (solid)
-        out.writeInteger(qint64(m_colour.red()) + qint64(m_colour.green()) * 256 + qint64(m_colour.blue()) * 65536);
+    FrameFile frame;
+    frame.FrameKind = solid ? 0 : 1;
+    // The colour goes as a plain number, a picture's name in quotes.
+    frame.Background = solid ? ColourNumber::textOf(m_colour) : Combo1->currentText();
+    frame.BackgroundBare = solid;
+    frame.Tiled = !solid && Check1->isChecked();
+    frame.StopSounds = Check3->isChecked();
+    frame.Soundtrack = Check2->isChecked() ? Combo2->currentText() : QString();
+    frame.HasDuration = Check4->isChecked();
+    // OK refuses a number that does not fit; called without its checks, the
+    // nearest that does is written.
+    const std::optional<qint16> seconds = leadingInt16(txtSeconds->text());
+    if (seconds)
+        frame.DurationSeconds = *seconds;
     else
-        out.writeString(Combo1->currentText());
-    out.writeBoolean(!solid && Check1->isChecked());
-    out.writeBoolean(Check3->isChecked());
-    out.writeString(Check2->isChecked() ? Combo2->currentText() : QString());
-    out.writeBoolean(Check4->isChecked());
-    out.writeDouble(leadingNumber(txtSeconds->text()));
-    out.writeString(Combo3->currentText());
-    out.writeString(CheckVideo->isChecked() ? Combo4->currentText() : QString());
-    out.writeBoolean(Check5->isChecked());
-    const QString path = FileNames::inFolder(ProjectPaths::FramesPath, name + QStringLiteral(".fme"));
-    if (!path.isEmpty() && out.commit(path))
+        frame.DurationSeconds = leadingNumber(txtSeconds->text()) < 0 ? std::numeric_limits<qint16>::min()
+                                                                      : std::numeric_limits<qint16>::max();
+    frame.DurationTarget = Combo3->currentText();
+    frame.Video = CheckVideo->isChecked() ? Combo4->currentText() : QString();
+    frame.SoundAfterVideo = Check5->isChecked();
+    const QString path = ProjectFiles::frameFile(name);
+    if (!path.isEmpty() && RecordFile::save(path, frame))
         return true;
     MsgBox(QStringLiteral("Unable to save frame information."), Dialogs::Icon::Exclamation);
     return false;

@@ -1,16 +1,16 @@
 #include "editor/dialogs/windows/frmProjectProperties.h"
 
+#include "editor/dialogs/windows/TabbedDialogLayout.h"
 #include "editor/dialogs/TextNumber.h"
 #include "editor/shell/Editor.h"
 #include "editor/shell/Editor2.h"
 #include "editor/shell/windows/SideWindow.h"
 #include "editor/shell/Validate.h"
 #include "platform/Dialogs.h"
-#include "platform/FileNames.h"
 #include "player/ProcessState.h"
-#include "player/ProjectPaths.h"
+#include "player/records/ProjectFiles.h"
 #include "player/records/ProjectRecord.h"
-#include "player/records/RecordReader.h"
+#include "player/records/RecordSync.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -23,6 +23,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace {
 
@@ -89,16 +91,9 @@ frmProjectProperties::frmProjectProperties(QWidget* mainWindow)
     authorForm->addRow(QStringLiteral("Author homepage :"), txtHomepage);
     SSTab1->addTab(author, QStringLiteral("Author info"));
 
-    Command2 = new QPushButton(QStringLiteral("OK"));
-    Command3 = new QPushButton(QStringLiteral("Cancel"));
-    Command2->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command2);
-    buttons->addWidget(Command3);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(SSTab1);
-    layout->addLayout(buttons);
+    const TabbedDialogLayout bottom = TabbedDialogLayout::apply(*this, SSTab1);
+    Command2 = bottom.ok;
+    Command3 = bottom.cancel;
 
     connect(group, &QButtonGroup::idClicked, this, &frmProjectProperties::AdventureArea_Click);
     connect(txtName, &QLineEdit::textChanged, this, &frmProjectProperties::txtName_Change);
@@ -110,42 +105,36 @@ frmProjectProperties::frmProjectProperties(QWidget* mainWindow)
 void frmProjectProperties::RefreshComboBoxes()
 {
     Combo1->clear();
-    for (const QString& file : FileNames::list(ProjectPaths::FramesPath, QStringLiteral("*.fme")))
-        Combo1->addItem(file.left(file.size() - 4));
+    Combo1->addItems(ProjectFiles::frames());
     Combo1->setCurrentIndex(-1);
 }
 
 void frmProjectProperties::LoadProject()
 {
     RefreshComboBoxes();
-    // Each value is taken as it comes; a damaged record fills what it can.
-    RecordReader in;
-    in.open(ProjectPaths::ConfigPath + QStringLiteral("General"));
-    RecordValue v;
+    // A record cut short fills what it holds, in file order; the rest of the
+    // dialog stays as it was.
+    ProjectRecord record;
+    const int fields = RecordFile::load(ProjectFiles::general(), record).fields;
     qint16 sizeChoice = Size640x480;
-    auto next = [&](auto apply) {
-        if (in.readValue(v))
-            apply();
+    const std::function<void()> show[] = {
+        [&] { txtName->setText(record.ProjectName); },
+        [&] { txtFileName->setText(record.RecordPath); },
+        [&] { txtAdventureName->setText(record.AdventureName); },
+        [&] {
+            if (record.ScreenSizeChoice >= 0 && record.ScreenSizeChoice <= 3)
+                sizeChoice = record.ScreenSizeChoice;
+        },
+        [&] { Combo1->setCurrentIndex(Combo1->findText(record.StartingFrame, Qt::MatchExactly | Qt::MatchCaseSensitive)); },
+        [&] { txtVersion->setText(record.Version); },
+        [&] { txtWidth->setText(QString::number(record.ScreenWidth)); },
+        [&] { txtHeight->setText(QString::number(record.ScreenHeight)); },
+        [&] { txtAuthor->setText(record.AuthorName); },
+        [&] { txtEmail->setText(record.AuthorEmail); },
+        [&] { txtHomepage->setText(record.AuthorHomepage); },
     };
-    auto number = [&] {
-        double n = 0;
-        return v.toNumber(n) ? QString::number(n) : v.toText();
-    };
-    next([&] { txtName->setText(v.toText()); });
-    next([&] { txtFileName->setText(v.toText()); });
-    next([&] { txtAdventureName->setText(v.toText()); });
-    next([&] {
-        double n = 0;
-        if (v.toNumber(n) && n >= 0 && n <= 3)
-            sizeChoice = qint16(n);
-    });
-    next([&] { Combo1->setCurrentIndex(Combo1->findText(v.toText(), Qt::MatchExactly | Qt::MatchCaseSensitive)); });
-    next([&] { txtVersion->setText(v.toText()); });
-    next([&] { txtWidth->setText(number()); });
-    next([&] { txtHeight->setText(number()); });
-    next([&] { txtAuthor->setText(v.toText()); });
-    next([&] { txtEmail->setText(v.toText()); });
-    next([&] { txtHomepage->setText(v.toText()); });
+    for (int i = 0; i < fields; ++i)
+        show[i]();
 
     ProjectRecord& r = ProjectRecord::current();
     r.ProjectName = txtName->text();
@@ -177,7 +166,7 @@ void frmProjectProperties::Form_Activate()
         FrameResolution->setVisible(AdventureArea[Custom]->isChecked());
 }
 
-void frmProjectProperties::txtName_Change() { txtFileName->setText(ProjectPaths::ConfigPath + QStringLiteral("General")); }
+void frmProjectProperties::txtName_Change() { txtFileName->setText(ProjectFiles::general()); }
 
 void frmProjectProperties::AdventureArea_Click(int index)
 {

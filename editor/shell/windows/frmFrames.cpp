@@ -2,8 +2,7 @@
 
 #include "editor/shell/FrameFiles.h"
 #include "platform/Dialogs.h"
-#include "platform/FileNames.h"
-#include "player/ProjectPaths.h"
+#include "player/records/ProjectFiles.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -72,8 +71,8 @@ void frmFrames::ListFrames(bool icons)
     LView->setGridSize(icons ? QSize(96, 64) : QSize());
     LView->setWordWrap(icons);
     const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
-    for (const QString& file : FileNames::list(ProjectPaths::FramesPath, QStringLiteral("*.fME"))) {
-        auto* item = new QListWidgetItem(icon, file.left(file.size() - 4), LView);
+    for (const QString& frame : ProjectFiles::frames()) {
+        auto* item = new QListWidgetItem(icon, frame, LView);
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
     if (LView->count() > 0)
@@ -100,8 +99,8 @@ void frmFrames::LView_DblClick()
 {
     // A double-click whose first click landed on an item: the counter was
     // set back to 0 and counted once.
-    if (m_clicks == 1 && LView->count() > 0 && requests.editFrame)
-        requests.editFrame(selectedFrame());
+    if (m_clicks == 1 && LView->count() > 0)
+        emit editFrameRequested(selectedFrame());
 }
 
 void frmFrames::LView_KeyDown(int key)
@@ -146,14 +145,13 @@ void frmFrames::mnuFrameEdit_Click()
         MsgBox(QStringLiteral("Please select the frame you want to edit."), Dialogs::Icon::Information);
         return;
     }
-    if (requests.editFrame)
-        requests.editFrame(selectedFrame());
+    emit editFrameRequested(selectedFrame());
 }
 
 void frmFrames::mnuFrameProperties_Click()
 {
-    if (LView->count() > 0 && requests.frameProperties)
-        requests.frameProperties(selectedFrame());
+    if (LView->count() > 0)
+        emit framePropertiesRequested(selectedFrame());
 }
 
 void frmFrames::mnuFrameRemove_Click()
@@ -175,8 +173,7 @@ void frmFrames::removeSelected()
 // the list rebuilt.
 void frmFrames::createdFrame()
 {
-    if (requests.showPanel)
-        requests.showPanel(EditorPanel::EditProject);
+    emit panelRequested(EditorPanel::EditProject);
     ListFrames(m_icons);
 }
 

@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
@@ -30,14 +28,6 @@ public:
     // is selected.
     QString selectedFrame() const;
 
-    // What the list asks of the editor. Unset ones do nothing.
-    struct Requests {
-        std::function<void(const QString& frame)> editFrame;
-        std::function<void(const QString& frame)> frameProperties;
-        ShowPanelRequest showPanel;
-    };
-    Requests requests;
-
     // Handlers, named after the list's events.
     void LView_ItemClick();
     void LView_Click();
@@ -58,6 +48,12 @@ public:
     QAction* mnuCancel = nullptr;
 
     qint16 clickCounter() const { return m_clicks; }
+
+signals:
+    // What the list asks of the editor.
+    void editFrameRequested(const QString& frame);
+    void framePropertiesRequested(const QString& frame);
+    void panelRequested(EditorPanel panel);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

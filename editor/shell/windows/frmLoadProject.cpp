@@ -15,10 +15,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmLoadProject::frmLoadProject(QWidget* mainWindow, ShowPanelRequest showPanel)
+frmLoadProject::frmLoadProject(QWidget* mainWindow)
     : QDialog(mainWindow)
     , m_mainWindow(mainWindow)
-    , m_showPanel(std::move(showPanel))
 {
     setWindowTitle(QStringLiteral("Load project"));
     SideWindow::place(this, mainWindow, 2775, 5520);
@@ -77,7 +76,7 @@ void frmLoadProject::CommandOK_Click()
 
 void frmLoadProject::Command4_Click()
 {
-    m_showPanel(EditorPanel::Start);
+    emit panelRequested(EditorPanel::Start);
     reject();
 }
 
@@ -118,6 +117,6 @@ bool frmLoadProject::LoadProject(const QString& DirToLoad)
     Editor::WriteVersionFile();
     frmProjectProperties(m_mainWindow).LoadProject();
     accept();
-    m_showPanel(EditorPanel::Project);
+    emit panelRequested(EditorPanel::Project);
     return true;
 }

@@ -14,7 +14,7 @@ class frmLoadProject : public QDialog {
     Q_OBJECT
 
 public:
-    frmLoadProject(QWidget* mainWindow, ShowPanelRequest showPanel);
+    explicit frmLoadProject(QWidget* mainWindow);
 
     void Form_Load();
     void Drive1_Change();
@@ -30,7 +30,10 @@ public:
     QPushButton* CommandOK = nullptr;
     QPushButton* Command4 = nullptr;
 
+signals:
+    // The main window's panel to show afterwards.
+    void panelRequested(EditorPanel panel);
+
 private:
     QWidget* m_mainWindow;
-    ShowPanelRequest m_showPanel;
 };

@@ -1,8 +1,5 @@
 #include "editor/shell/windows/frmMenu.h"
 
-#include "editor/dialogs/windows/frmFrameProperties.h"
-#include "editor/dialogs/windows/frmProjectProperties.h"
-#include "editor/distribution/windows/frmCompile.h"
 #include "editor/shell/windows/AboutBox.h"
 #include "editor/shell/AreaFiles.h"
 #include "editor/shell/Editor.h"
@@ -11,9 +8,6 @@
 #include "editor/shell/Validate.h"
 #include "editor/shell/windows/WrapButton.h"
 #include "editor/shell/windows/frmFrames.h"
-#include "editor/shell/windows/frmLoadProject.h"
-#include "editor/shell/windows/frmObjects.h"
-#include "editor/shell/windows/frmNewProject.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "platform/Processes.h"
@@ -22,13 +16,15 @@
 #include "player/FrameRecord.h"
 #include "player/ProcessState.h"
 #include "player/ProjectPaths.h"
+#include "player/records/ColourNumber.h"
+#include "player/records/ProjectFiles.h"
 #include "player/records/ProjectRecord.h"
 #include "player/Twips.h"
+#include "player/windows/PlayerWindows.h"
 #include "player/windows/frmWelcome.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -123,55 +119,6 @@ frmMenu::frmMenu(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMenu"));
     g_instance = this;
-    companions.runModal = [](QDialog& dialog) { return dialog.exec(); };
-    const ShowPanelRequest showPanel = [this](EditorPanel panel) { ShowPanel(panel); };
-    companions.newProject = [this, showPanel] {
-        frmNewProject dialog(this, showPanel);
-        companions.runModal(dialog);
-    };
-    companions.loadProject = [this, showPanel] {
-        frmLoadProject dialog(this, showPanel);
-        companions.runModal(dialog);
-    };
-    companions.distributionBuilder = [this] {
-        frmCompile dialog(this);
-        companions.runModal(dialog);
-    };
-    // The frames list stands beside this window while a project's frames are
-    // being worked on.
-    companions.framesWindow = [this](bool shown) {
-        if (shown) {
-            framesWindow()->ShowFramesWindow(this);
-            framesWindow()->ListFrames(!optList->isChecked());
-        } else if (m_frames) {
-            m_frames->hide();
-        }
-    };
-    companions.rebuildFramesList = [this](bool icons) { framesWindow()->ListFrames(icons); };
-    companions.selectedFrame = [this] { return m_frames ? m_frames->selectedFrame() : QString(); };
-    companions.removeFrame = [this](const QString& frame) {
-        FrameFiles::RemoveFrame(frame);
-        if (m_frames)
-            m_frames->ListFrames(!optList->isChecked());
-    };
-    companions.objectsWindow = [this](bool shown) {
-        if (shown) {
-            objectsWindow()->ListObjects();
-            objectsWindow()->ShowObjectsWindow(this);
-        } else if (m_objects) {
-            m_objects->hide();
-        }
-    };
-    companions.frameProperties = [this](const QString& frame) {
-        frmFrameProperties dialog(this);
-        dialog.SetTab();
-        dialog.LoadFrameProperties(frame);
-        companions.runModal(dialog);
-    };
-    companions.programEnd = [] {
-        QApplication::closeAllWindows();
-        QCoreApplication::quit();
-    };
     // The window's outer size is given in twips; its client area is what the
     // panels show of themselves below the 120 twips they lie above it.
     setFixedSize(Twips::toPixels(kPanelWidth), Twips::toPixels(kPanelHeight + kPanelTop));
@@ -434,39 +381,27 @@ void frmMenu::ShowPanel(EditorPanel which)
         raise();
 
     const bool frames = which == EditorPanel::EditProject || which == EditorPanel::NewFrameCreation;
-    if (companions.framesWindow)
-        companions.framesWindow(frames);
+    emit framesWindowRequested(frames);
 
     const bool editing = which == EditorPanel::EditFrame || which == EditorPanel::ObjectsAndEvents
                          || which == EditorPanel::ListOfEvents;
-    if (companions.frameEditor)
-        companions.frameEditor(editing);
+    emit frameEditorRequested(editing);
 
     const bool objects = which == EditorPanel::ObjectsAndEvents;
     if (objects)
         RefreshEventsList();
-    if (companions.objectsWindow)
-        companions.objectsWindow(objects);
+    emit objectsWindowRequested(objects);
 }
 
-void frmMenu::cmdNewProject_Click()
-{
-    if (companions.newProject)
-        companions.newProject();
-}
+void frmMenu::cmdNewProject_Click() { emit newProjectRequested(); }
 
-void frmMenu::cmdLoadProject_Click()
-{
-    if (companions.loadProject)
-        companions.loadProject();
-}
+void frmMenu::cmdLoadProject_Click() { emit loadProjectRequested(); }
 
 void frmMenu::cmdQuit_Click() { close(); }
 
 bool frmMenu::hasFrames() const
 {
-    return !ProjectPaths::FramesPath.isEmpty()
-           && !FileNames::list(ProjectPaths::FramesPath, QStringLiteral("*.fme")).isEmpty();
+    return !ProjectPaths::FramesPath.isEmpty() && !ProjectFiles::frames().isEmpty();
 }
 
 void frmMenu::cmdRunProject_Click()
@@ -483,29 +418,25 @@ void frmMenu::cmdRunProject_Click()
     }
 
     ProcessState::StatusText = QStringLiteral("RunningFromEditor");
-    QPointer<frmMenu> menu = this;
-    frmWelcome::setEditorReturn([menu] {
-        if (!menu)
-            return;
-        menu->show();
-        menu->raise();
-        menu->activateWindow();
-    });
     // The welcome window finds the game through the project path, which is
     // set; the folder it is given is where a player program would lie.
     auto* welcome = new frmWelcome(ProjectPaths::ProjectPath);
+    // The player's coordinator answers the game's windows; closing the
+    // welcome window comes back here instead of ending the program.
+    auto* playerWindows = new PlayerWindows(*welcome, welcome);
+    Q_UNUSED(playerWindows);
+    connect(welcome, &frmWelcome::editorReturnRequested, this, [this] {
+        show();
+        raise();
+        activateWindow();
+    });
     welcome->Form_Load();
     welcome->show();
     hide();
 }
 
-void frmMenu::Command12_Click()
-{
-    frmProjectProperties dialog(this);
-    dialog.LoadProject();
-    dialog.SSTab1->setCurrentIndex(0);
-    companions.runModal(dialog);
-}
+// The dialog is modal: the start frame is checked again once it is closed.
+void frmMenu::Command12_Click() { emit projectPropertiesRequested(); }
 
 void frmMenu::cmdDistribute_Click()
 {
@@ -519,8 +450,8 @@ void frmMenu::cmdCreateInstaller_Click()
     if (!hasFrames()) {
         MsgBox(QStringLiteral("To distribute the game you must create at least one frame.") + kAddFrameSteps,
                Dialogs::Icon::Information);
-    } else if (Validate::CheckStartFrame() != Validate::No && companions.distributionBuilder) {
-        companions.distributionBuilder();
+    } else if (Validate::CheckStartFrame() != Validate::No) {
+        emit distributionBuilderRequested();
     }
     ShowPanel(EditorPanel::Project);
 }
@@ -531,56 +462,50 @@ void frmMenu::cmdYesClose_Click()
     ShowPanel(EditorPanel::Start);
 }
 
+void frmMenu::setFramesList(frmFrames* frames) { m_frames = frames; }
+
+bool frmMenu::framesAsIcons() const { return !optList->isChecked(); }
+
+QString frmMenu::selectedFrame() const { return m_frames ? m_frames->selectedFrame() : QString(); }
+
 void frmMenu::cmdEditSelectedFrame_Click()
 {
-    const QString frame = companions.selectedFrame ? companions.selectedFrame() : QString();
+    const QString frame = selectedFrame();
     if (frame.isEmpty()) {
         MsgBox(QStringLiteral("Please select the frame you want to edit."), Dialogs::Icon::Information);
         return;
     }
-    if (companions.editFrame)
-        companions.editFrame(frame);
+    emit editFrameRequested(frame);
 }
 
 void frmMenu::cmdFrameProperties_Click()
 {
-    const QString frame = companions.selectedFrame ? companions.selectedFrame() : QString();
-    if (!frame.isEmpty() && companions.frameProperties)
-        companions.frameProperties(frame);
+    const QString frame = selectedFrame();
+    if (!frame.isEmpty())
+        emit framePropertiesRequested(frame);
 }
 
 void frmMenu::cmdRemoveSelectedFrame_Click()
 {
-    const QString frame = companions.selectedFrame ? companions.selectedFrame() : QString();
+    const QString frame = selectedFrame();
     if (frame.isEmpty()) {
         MsgBox(QStringLiteral("Please select the frame you want to remove."), Dialogs::Icon::Information);
         return;
     }
-    if (companions.removeFrame)
-        companions.removeFrame(frame);
+    emit removeFrameRequested(frame);
 }
 
 // A click on either option rebuilds the list, even when the view stays the same.
-void frmMenu::optIcons_Click()
-{
-    if (companions.rebuildFramesList)
-        companions.rebuildFramesList(true);
-}
+void frmMenu::optIcons_Click() { emit framesListRequested(true); }
 
-void frmMenu::optList_Click()
-{
-    if (companions.rebuildFramesList)
-        companions.rebuildFramesList(false);
-}
+void frmMenu::optList_Click() { emit framesListRequested(false); }
 
 void frmMenu::cmdSolidColour_Click()
 {
     const std::optional<QColor> colour = Dialogs::instance().pickColour(Qt::white);
     if (!colour)
         return;
-    // Frame files keep a colour as red + 256 * green + 65536 * blue.
-    const qint32 value = colour->red() + (colour->green() << 8) + (colour->blue() << 16);
-    FrameFiles::CreateFrame(FrameFiles::SolidColour, QString::number(value), QString(), false);
+    FrameFiles::CreateFrame(FrameFiles::SolidColour, ColourNumber::textOf(*colour), QString(), false);
     ShowPanel(EditorPanel::EditProject);
 }
 
@@ -595,11 +520,7 @@ void frmMenu::createPictureFrame(bool tiled)
     ShowPanel(EditorPanel::EditProject);
 }
 
-void frmMenu::cmdShowObjects_Click()
-{
-    if (companions.objectsWindow)
-        companions.objectsWindow(true);
-}
+void frmMenu::cmdShowObjects_Click() { emit objectsWindowRequested(true); }
 
 void frmMenu::cmdRemoveEvents_Click()
 {
@@ -623,10 +544,7 @@ void frmMenu::cmdRemoveSelectedEvent_Click()
         MsgBox(QStringLiteral("Please select the event you want to remove."), Dialogs::Icon::Information);
         return;
     }
-    // Both names become parts of the path only when each is one plain name.
-    const QString folder = FileNames::inFolder(ProjectPaths::AreasPath, FrameRecord::current().Name);
-    const QString file =
-        folder.isEmpty() ? QString() : FileNames::inFolder(folder + QLatin1Char('/'), item->text() + QStringLiteral(".drg"));
+    const QString file = ProjectFiles::listedEventFile(FrameRecord::current().Name, item->text());
     if (file.isEmpty() || !FileNames::exists(file) || !QFile::remove(FileNames::resolve(file)))
         MsgBox(QStringLiteral("Unable to remove selected event."), Dialogs::Icon::Exclamation);
     RefreshEventsList();
@@ -651,32 +569,5 @@ void frmMenu::cmdPaint_Click()
 void frmMenu::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (companions.programEnd)
-        companions.programEnd();
-}
-
-frmFrames* frmMenu::framesWindow()
-{
-    if (!m_frames) {
-        m_frames = new frmFrames(this);
-        m_frames->requests.showPanel = [this](EditorPanel panel) { ShowPanel(panel); };
-        m_frames->requests.editFrame = [this](const QString& frame) {
-            if (companions.editFrame)
-                companions.editFrame(frame);
-        };
-        m_frames->requests.frameProperties = [this](const QString& frame) {
-            if (companions.frameProperties)
-                companions.frameProperties(frame);
-        };
-    }
-    return m_frames;
-}
-
-frmObjects* frmMenu::objectsWindow()
-{
-    if (!m_objects) {
-        m_objects = new frmObjects(this);
-        m_objects->showPanel = [this](EditorPanel panel) { ShowPanel(panel); };
-    }
-    return m_objects;
+    emit programEndRequested();
 }

@@ -2,15 +2,13 @@
 
 #include "editor/shell/windows/EditorPanel.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
 class AboutBox;
 class frmFrames;
-class frmObjects;
-class QDialog;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -105,39 +103,11 @@ public:
     // Fills EventsList with the events of the frame being edited.
     void RefreshEventsList();
 
-    // The windows that stand beside this one and the dialogs it opens. Each
-    // is reached through a replaceable function, so that tests, and the
-    // windows as they are added, can take their place. A window that is not
-    // there does nothing.
-    struct Companions {
-        // Shows the frames list window beside this one and rebuilds its list
-        // (true), or hides it (false).
-        std::function<void(bool shown)> framesWindow;
-        // Loads and shows the frame editing window unless it is shown (true),
-        // or unloads it (false).
-        std::function<void(bool shown)> frameEditor;
-        // Rebuilds the objects list and shows the objects window (true), or
-        // hides it (false).
-        std::function<void(bool shown)> objectsWindow;
-        // Rebuilds the frames list as icons (true) or as a list (false).
-        std::function<void(bool icons)> rebuildFramesList;
-        // The frame selected in the frames list; empty when none is.
-        std::function<QString()> selectedFrame;
-        // Opens a frame for editing, opens its properties, removes it.
-        std::function<void(const QString& frame)> editFrame;
-        std::function<void(const QString& frame)> frameProperties;
-        std::function<void(const QString& frame)> removeFrame;
-        // The new-project and load-project dialogs, shown modally.
-        std::function<void()> newProject;
-        std::function<void()> loadProject;
-        // The distribution builder, shown modally.
-        std::function<void()> distributionBuilder;
-        // Runs a modal dialog; exec() unless replaced.
-        std::function<int(QDialog&)> runModal;
-        // What closing this window does: ends the program unless replaced.
-        std::function<void()> programEnd;
-    };
-    Companions companions;
+    // The frames list whose selection the frame buttons act on; set by the
+    // coordinator that makes the list.
+    void setFramesList(frmFrames* frames);
+    // How the frames list is to be shown: as icons, or as a list.
+    bool framesAsIcons() const;
 
     std::array<QWidget*, kPanelCount> Menu{};
 
@@ -182,13 +152,32 @@ public:
     QPushButton* cmdAboutBack = nullptr;
     QPushButton* cmdHelpBack = nullptr;
 
-    // The frames list window, made when first needed.
-    frmFrames* framesWindow();
-    // The objects window, made when first needed.
-    frmObjects* objectsWindow();
-
     // The folder the next file dialog opens in.
     QString initialFolder() const { return m_initialFolder; }
+
+signals:
+    // What this window asks of the windows beside it and of the dialogs it
+    // opens; the editor's coordinator answers. The frames list shown beside
+    // it (true) or hidden; the frame editing window loaded and shown unless
+    // it is (true) or unloaded; the objects list rebuilt and shown (true) or
+    // hidden.
+    void framesWindowRequested(bool shown);
+    void frameEditorRequested(bool shown);
+    void objectsWindowRequested(bool shown);
+    // The frames list rebuilt, as icons (true) or as a list.
+    void framesListRequested(bool icons);
+    // The selected frame opened for editing, shown in its properties, or
+    // removed.
+    void editFrameRequested(const QString& frame);
+    void framePropertiesRequested(const QString& frame);
+    void removeFrameRequested(const QString& frame);
+    // Modal dialogs, opened beside this window.
+    void newProjectRequested();
+    void loadProjectRequested();
+    void projectPropertiesRequested();
+    void distributionBuilderRequested();
+    // This window was closed: the editor ends.
+    void programEndRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -200,10 +189,11 @@ private:
     void createPictureFrame(bool tiled);
     // True when the project has at least one frame file.
     bool hasFrames() const;
+    // The frame selected in the frames list; empty when none is.
+    QString selectedFrame() const;
 
     std::array<QString, kPanelCount> m_tags;
     EditorPanel m_panel = EditorPanel::Start;
     QString m_initialFolder;
-    frmFrames* m_frames = nullptr;
-    frmObjects* m_objects = nullptr;
+    QPointer<frmFrames> m_frames;
 };

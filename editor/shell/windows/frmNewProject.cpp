@@ -19,26 +19,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-std::function<void(QWidget*)>& propertiesOpener()
-{
-    static std::function<void(QWidget*)> opener = [](QWidget* mainWindow) {
-        frmProjectProperties properties(mainWindow);
-        properties.SSTab1->setCurrentIndex(0);
-        properties.exec();
-    };
-    return opener;
-}
-
-}  // namespace
-
-void frmNewProject::setPropertiesOpener(std::function<void(QWidget*)> opener) { propertiesOpener() = std::move(opener); }
-
-frmNewProject::frmNewProject(QWidget* mainWindow, ShowPanelRequest showPanel)
+frmNewProject::frmNewProject(QWidget* mainWindow)
     : QDialog(mainWindow)
-    , m_mainWindow(mainWindow)
-    , m_showPanel(std::move(showPanel))
 {
     setWindowTitle(QStringLiteral("New Project"));
     SideWindow::place(this, mainWindow, 2775, 5520);
@@ -115,10 +97,10 @@ void frmNewProject::Command3_Click()
     ProcessState::StatusText = QStringLiteral("CreateNewProject");
     // The properties dialog covers this one while it is open; cancelling it
     // brings this dialog back as new.
-    propertiesOpener()(m_mainWindow);
+    emit newProjectPropertiesRequested();
     if (!ProcessState::StatusText.isEmpty()) {
         ProcessState::StatusText.clear();
-        m_showPanel(EditorPanel::Project);
+        emit panelRequested(EditorPanel::Project);
         accept();
         return;
     }
@@ -130,6 +112,6 @@ void frmNewProject::Command4_Click() { reject(); }
 // Cancel and the window's close box.
 void frmNewProject::reject()
 {
-    m_showPanel(EditorPanel::Start);
+    emit panelRequested(EditorPanel::Start);
     QDialog::reject();
 }

@@ -4,8 +4,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class DriveList;
 class FolderList;
 class QLineEdit;
@@ -18,17 +16,13 @@ class frmNewProject : public QDialog {
     Q_OBJECT
 
 public:
-    // `mainWindow` is the window the dialog stands beside; `showPanel` asks
-    // it for the panel to show afterwards.
-    frmNewProject(QWidget* mainWindow, ShowPanelRequest showPanel);
+    // `mainWindow` is the window the dialog stands beside.
+    explicit frmNewProject(QWidget* mainWindow);
 
     void Form_Load();
     void Drive1_Change();
     void Command3_Click();  // OK
     void Command4_Click();  // Cancel
-
-    // Shows the project properties modally (replaced in tests).
-    static void setPropertiesOpener(std::function<void(QWidget* mainWindow)> opener);
 
     QLineEdit* txtName = nullptr;
     DriveList* Drive1 = nullptr;
@@ -38,7 +32,10 @@ public:
 
     void reject() override;
 
-private:
-    QWidget* m_mainWindow;
-    ShowPanelRequest m_showPanel;
+signals:
+    // The main window's panel to show afterwards.
+    void panelRequested(EditorPanel panel);
+    // The project properties, shown modally while StatusText is
+    // "CreateNewProject"; they clear it when the author cancels them.
+    void newProjectPropertiesRequested();
 };

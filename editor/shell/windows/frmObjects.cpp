@@ -4,8 +4,9 @@
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "platform/pictures/Pictures.h"
-#include "player/ProjectPaths.h"
-#include "player/records/RecordReader.h"
+#include "player/records/ObjectFile.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
 
 #include <QCloseEvent>
 #include <QDrag>
@@ -25,17 +26,19 @@ frmObjects::frmObjects(QWidget* parent)
     resize(200, 300);
     ObjectsList->viewport()->installEventFilter(this);
     connect(Command1, &QPushButton::clicked, this, &frmObjects::Command1_Click);
-    dragStarter = [this](const QString& name, const QPixmap& icon) {
-        auto* drag = new QDrag(ObjectsList);
-        auto* data = new QMimeData;
-        data->setData(QLatin1String(kObjectMimeType), name.toUtf8());
-        drag->setMimeData(data);
-        if (!icon.isNull()) {
-            drag->setPixmap(icon);
-            drag->setHotSpot(QPoint(icon.width() / 2, icon.height() / 2));
-        }
-        drag->exec(Qt::CopyAction);
-    };
+}
+
+void frmObjects::startDrag(const QString& name, const QPixmap& icon)
+{
+    auto* drag = new QDrag(ObjectsList);
+    auto* data = new QMimeData;
+    data->setData(QLatin1String(kObjectMimeType), name.toUtf8());
+    drag->setMimeData(data);
+    if (!icon.isNull()) {
+        drag->setPixmap(icon);
+        drag->setHotSpot(QPoint(icon.width() / 2, icon.height() / 2));
+    }
+    drag->exec(Qt::CopyAction);
 }
 
 void frmObjects::ListObjects()
@@ -75,16 +78,13 @@ void frmObjects::ObjectsList_MouseDown(Qt::MouseButton button)
     const QString name = item->text();
     // A missing object file or icon only costs the drag its picture.
     QPixmap icon;
-    RecordReader in;
-    QString iconFile;
-    const QString objectFile = FileNames::inFolder(ProjectPaths::AreasPath, name + QStringLiteral(".obj"));
-    if (!objectFile.isEmpty() && in.open(objectFile) && in.readString(iconFile)) {
-        const QString iconPath = FileNames::inFolder(ProjectPaths::AreasPath, iconFile);
+    ObjectFile object;
+    if (RecordFile::load(ProjectFiles::objectFile(name), object)) {
+        const QString iconPath = ProjectFiles::inAreas(object.Icon);
         if (!iconPath.isEmpty())
             icon = QPixmap::fromImage(Pictures::load(iconPath));
     }
-    if (dragStarter)
-        dragStarter(name, icon);
+    startDrag(name, icon);
 }
 
 void frmObjects::Command1_Click()
@@ -94,15 +94,15 @@ void frmObjects::Command1_Click()
         MsgBox(QStringLiteral("Please select the object you want to remove."), Dialogs::Icon::Information);
         return;
     }
-    const QString file = FileNames::inFolder(ProjectPaths::AreasPath, item->text() + QStringLiteral(".obj"));
+    const QString file = ProjectFiles::objectFile(item->text());
     const bool removed = !file.isEmpty() && QFile::remove(FileNames::resolve(file));
     ListObjects();
     if (!removed)
         MsgBox(QStringLiteral("Unable to remove selected object."), Dialogs::Icon::Exclamation);
 }
 
-// Only the author's closing of the window leads back to the Edit frame
-// panel; hiding it from the main window does not come here.
+// Only the author's closing of the window is told; hiding it from the main
+// window does not come here.
 void frmObjects::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
@@ -111,8 +111,8 @@ void frmObjects::closeEvent(QCloseEvent* event)
 
 void frmObjects::Form_QueryUnload(bool byAuthor)
 {
-    if (byAuthor && showPanel)
-        showPanel(EditorPanel::EditFrame);
+    if (byAuthor)
+        emit closedByAuthor();
 }
 
 bool frmObjects::eventFilter(QObject* watched, QEvent* event)

@@ -1,11 +1,7 @@
 #pragma once
 
-#include "editor/shell/windows/EditorPanel.h"
-
 #include <QPixmap>
 #include <QWidget>
-
-#include <functional>
 
 class QListWidget;
 class QPushButton;
@@ -34,19 +30,21 @@ public:
     // by the editor.
     void Form_QueryUnload(bool byAuthor);
 
-    // What a drag does; tests replace it. Receives the object's name and its
-    // icon (a null pixmap when it could not be loaded).
-    std::function<void(const QString& name, const QPixmap& icon)> dragStarter;
-    // Asked when the author closes the window.
-    ShowPanelRequest showPanel;
-
     QListWidget* ObjectsList = nullptr;
     QPushButton* Command1 = nullptr;
 
     // The type of the dragged data: the object's name as UTF-8.
     static constexpr auto kObjectMimeType = "application/x-quendara-object";
 
+signals:
+    // The author closed the window from its window menu.
+    void closedByAuthor();
+
 protected:
+    // Drags the object `name` with its icon (a null pixmap when it could not
+    // be loaded) under the pointer.
+    virtual void startDrag(const QString& name, const QPixmap& icon);
+
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

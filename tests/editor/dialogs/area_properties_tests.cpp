@@ -105,6 +105,48 @@ TEST_F(AreaPropertiesTest, WhatTheEditorSavesThePlayerPlays)
     EXPECT_TRUE(dialogs.shown().isEmpty());
 }
 
+TEST_F(AreaPropertiesTest, FilesAreWrittenInTheirOwnNumberForms)
+{
+    ASSERT_TRUE(AreaPropertiesFiles::save(QStringLiteral("Hall"), 2, door()));
+    EXPECT_EQ(project.read(QStringLiteral("Areas/Hall/2a.dat")),
+              QByteArray("150\r\n300.5\r\n1200\r\n900\r\n#FALSE#\r\n#TRUE#\r\n\"door.gif\"\r\n1\r\n\"hand.cur\"\r\n1\r\n"
+                         "1\r\n\"opened\"\r\n2\r\n\"lit\"\r\n\"awake\"\r\n"));
+    const QByteArray action("1\r\n\"opened\"\r\n#FALSE#\r\n#FALSE#\r\n#TRUE#\r\n1\r\n\"The door creaks, a little.\"\r\n1\r\n"
+                            "\"creak.wav\"\r\n0\r\n0\r\n1\r\n\"Yard\"\r\n");
+    EXPECT_EQ(project.read(QStringLiteral("Areas/Hall/2b.dat")), action);
+    ASSERT_TRUE(AreaPropertiesFiles::saveEvent(QStringLiteral("Hall"), 2, QStringLiteral("Key"), door().actions));
+    EXPECT_EQ(project.read(QStringLiteral("Areas/Hall/2_Key.drg")), action);
+}
+
+// The game stretches an area's picture only for a Stretch of 1, and takes any
+// other flag but 0 as set; the dialog shows what the game will do.
+TEST_F(AreaPropertiesTest, FlagsAreReadAsTheGameReadsThem)
+{
+    project.writeLines(QStringLiteral("Areas/Hall/1a.dat"),
+                       {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("10"),
+                        QStringLiteral("#FALSE#"), QStringLiteral("#TRUE#"), QStringLiteral("\"door.gif\""), QStringLiteral("2"),
+                        QStringLiteral("\"DEFAULT\""), QStringLiteral("-1"), QStringLiteral("0"), QStringLiteral("0")});
+    project.writeLines(QStringLiteral("Areas/Hall/1b.dat"),
+                       {QStringLiteral("-1"), QStringLiteral("\"v\""), QStringLiteral("#FALSE#"), QStringLiteral("#TRUE#"),
+                        QStringLiteral("#FALSE#"), QStringLiteral("2"), QStringLiteral("\"\""), QStringLiteral("0"),
+                        QStringLiteral("\"\""), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("\"\"")});
+    AreaProperties p;
+    p.stretch = true;
+    ASSERT_TRUE(AreaPropertiesFiles::load(QStringLiteral("Hall"), 1, p));
+    EXPECT_FALSE(p.stretch);
+    EXPECT_TRUE(p.visibilityDependsOnVariables);
+    EXPECT_TRUE(p.actions.changeVariable);
+    EXPECT_TRUE(p.actions.showMessage);
+
+    project.writeLines(QStringLiteral("Areas/Hall/1a.dat"),
+                       {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("10"),
+                        QStringLiteral("#FALSE#"), QStringLiteral("#TRUE#"), QStringLiteral("\"door.gif\""), QStringLiteral("1"),
+                        QStringLiteral("\"DEFAULT\""), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
+    ASSERT_TRUE(AreaPropertiesFiles::load(QStringLiteral("Hall"), 1, p));
+    EXPECT_TRUE(p.stretch);
+    EXPECT_FALSE(p.visibilityDependsOnVariables);
+}
+
 TEST_F(AreaPropertiesTest, ANotPickableAreaWritesNoObjectFileButKeepsItsName)
 {
     AreaProperties p = door();

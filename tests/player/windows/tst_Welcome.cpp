@@ -37,7 +37,7 @@ private:
         m_project->writeLines(QStringLiteral("Config/General"), general);
         ProjectPaths::clear();
         auto window = std::make_unique<frmWelcome>(m_project->path());
-        window->setProgramEnd([this] { ++m_programEnds; });
+        connect(window.get(), &frmWelcome::programEndRequested, this, [this] { ++m_programEnds; });
         window->Form_Load();
         return window;
     }
@@ -163,16 +163,17 @@ private slots:
         QTRY_COMPARE(warnings(), 2);
 
         // Back from the load-game window without loading a game.
-        frmWelcome::setLoadGameHandler([] {});
+        auto wiring = connect(w.get(), &frmWelcome::loadGameRequested, this, [] {});
         dialogs.queueAnswer(Dialogs::OK);
         w->Image6_Click();
         QCOMPARE(warnings(), 3);
+        disconnect(wiring);
 
         // A game was loaded: the window is hidden and not activated.
-        frmWelcome::setLoadGameHandler([&w] { w->hide(); });
+        wiring = connect(w.get(), &frmWelcome::loadGameRequested, this, [&w] { w->hide(); });
         w->Image6_Click();
         QCOMPARE(warnings(), 3);
-        frmWelcome::setLoadGameHandler(nullptr);
+        disconnect(wiring);
 
         // Cancel on a return ends the player.
         w->show();
@@ -247,7 +248,7 @@ private slots:
         QPointer<Game> game(&Game::load());
         int returns = 0;
         // The editor comes back first, then the game window is unloaded.
-        frmWelcome::setEditorReturn([&returns, &game] {
+        connect(w.get(), &frmWelcome::editorReturnRequested, this, [&returns, &game] {
             ++returns;
             QVERIFY(ProcessState::StatusText.isEmpty());
             QCOMPARE(Game::loaded(), game.data());
@@ -260,7 +261,6 @@ private slots:
         QVERIFY(guard->isHidden());
         QCOMPARE(m_programEnds, 0);
         QVERIFY(ProcessState::StatusText.isEmpty());
-        frmWelcome::setEditorReturn(nullptr);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 

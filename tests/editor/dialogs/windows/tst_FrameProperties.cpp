@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(yard->colour(), QColor(255, 0, 0));
         QVERIFY(yard->Check2->isChecked());
         QCOMPARE(yard->Combo2->currentIndex(), -1);  // gone.mid is no longer there
-        QCOMPARE(yard->txtSeconds->text(), QStringLiteral("2.5"));
+        QCOMPARE(yard->txtSeconds->text(), QStringLiteral("2"));  // read as the player reads it
         QCOMPARE(yard->Combo4->currentText(), QStringLiteral("intro.avi"));
         QVERIFY(m_dialogs->shown().isEmpty());
 
@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(record.Background, QStringLiteral("255"));
         QVERIFY(!record.Tiled);
         QCOMPARE(record.Soundtrack, QString());  // saved empty, so the box comes back unchecked
-        QCOMPARE(record.DurationSeconds, qint16(2));  // 2.5 is written, the player rounds it
+        QCOMPARE(record.DurationSeconds, qint16(2));
         QCOMPARE(record.DurationTarget, QStringLiteral("Hall"));
         QCOMPARE(record.Video, QStringLiteral("intro.avi"));
         QVERIFY(!open(QStringLiteral("Yard"))->Check2->isChecked());
@@ -130,6 +130,44 @@ private slots:
         hall->Combo4->setCurrentIndex(0);
         QVERIFY(hall->Command2_Click());
         QCOMPARE(saved(QStringLiteral("Hall")).Video, QStringLiteral("intro.avi"));
+    }
+
+    // The colour goes as a plain number, a picture's name in quotes, and the
+    // seconds as the whole number the player reads back.
+    void savedBytes()
+    {
+        auto yard = open(QStringLiteral("Yard"));
+        yard->txtSeconds->setText(QStringLiteral("3.5"));
+        QVERIFY(yard->Command2_Click());
+        QCOMPARE(m_project->read(QStringLiteral("Frames/Yard.fme")),
+                 QByteArray("0\r\n255\r\n#FALSE#\r\n#TRUE#\r\n\"\"\r\n#TRUE#\r\n4\r\n\"Hall\"\r\n\"intro.avi\"\r\n#FALSE#\r\n"));
+        auto hall = open(QStringLiteral("Hall"));
+        hall->txtSeconds->setText(QStringLiteral("-0.5"));
+        QVERIFY(hall->Command2_Click());
+        QCOMPARE(m_project->read(QStringLiteral("Frames/Hall.fme")),
+                 QByteArray("1\r\n\"hall.jpg\"\r\n#TRUE#\r\n#FALSE#\r\n\"night.mid\"\r\n#FALSE#\r\n0\r\n\"Yard\"\r\n\"\"\r\n#TRUE#\r\n"));
+    }
+
+    // A duration past 16 bits would make the frame unreadable for the player,
+    // so OK refuses it, timer on or off.
+    void okRefusesADurationThePlayerCannotRead()
+    {
+        const QByteArray before = m_project->read(QStringLiteral("Frames/Hall.fme"));
+        auto hall = open(QStringLiteral("Hall"));
+        for (const QString& seconds : {QStringLiteral("32768"), QStringLiteral("-32769"), QStringLiteral("99999")}) {
+            hall->SSTab1->setCurrentIndex(0);
+            hall->Check4->setChecked(seconds.startsWith(QLatin1Char('-')));
+            hall->txtSeconds->setText(seconds);
+            QVERIFY(!hall->Command2_Click());
+            QCOMPARE(hall->SSTab1->currentIndex(), 1);
+            QCOMPARE(m_dialogs->messages().last(), QStringLiteral("Please enter a valid duration and select a valid frame."));
+        }
+        QCOMPARE(m_dialogs->messages().size(), 3);
+        QCOMPARE(m_project->read(QStringLiteral("Frames/Hall.fme")), before);
+
+        hall->txtSeconds->setText(QStringLiteral("32767.4"));
+        QVERIFY(hall->Command2_Click());
+        QCOMPARE(saved(QStringLiteral("Hall")).DurationSeconds, qint16(32767));
     }
 
     void browseCopiesAndRemoveAsks()

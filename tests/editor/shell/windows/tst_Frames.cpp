@@ -44,9 +44,14 @@ private slots:
         m_dialogs = std::make_unique<ScriptedDialogs>();
         m_frames = std::make_unique<frmFrames>();
         m_requests.clear();
-        m_frames->requests.editFrame = [this](const QString& f) { m_requests << QStringLiteral("edit ") + f; };
-        m_frames->requests.frameProperties = [this](const QString& f) { m_requests << QStringLiteral("properties ") + f; };
-        m_frames->requests.showPanel = [this](EditorPanel) { m_requests << QStringLiteral("edit project panel"); };
+        connect(m_frames.get(), &frmFrames::editFrameRequested, this,
+                [this](const QString& f) { m_requests << QStringLiteral("edit ") + f; });
+        connect(m_frames.get(), &frmFrames::framePropertiesRequested, this,
+                [this](const QString& f) { m_requests << QStringLiteral("properties ") + f; });
+        connect(m_frames.get(), &frmFrames::panelRequested, this, [this](EditorPanel panel) {
+            QCOMPARE(panel, EditorPanel::EditProject);
+            m_requests << QStringLiteral("edit project panel");
+        });
         m_frames->ListFrames(true);
     }
     void cleanup()

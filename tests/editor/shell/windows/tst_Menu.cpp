@@ -1,6 +1,8 @@
 #include "editor/dialogs/windows/frmProjectProperties.h"
 #include "editor/shell/windows/AboutBox.h"
 #include "editor/shell/EditorPaths.h"
+#include "editor/shell/windows/EditorWindows.h"
+#include "editor/shell/windows/frmFrames.h"
 #include "editor/shell/windows/frmMenu.h"
 #include "platform/FileNames.h"
 #include "platform/ScriptedDialogs.h"
@@ -49,6 +51,34 @@ void dropRaiseWarnings(QtMsgType type, const QMessageLogContext& context, const 
         g_previousHandler(type, context, message);
 }
 
+// The editor's coordinator with the windows beside the menu, the frame
+// editing and removal, the distribution builder and the program's end
+// recorded instead of done; modal dialogs are answered by the case.
+class TestWindows : public EditorWindows {
+public:
+    using EditorWindows::EditorWindows;
+
+    QStringList log;
+    int modals = 0;
+    std::function<int(QDialog&)> modal = [this](QDialog&) { return ++modals, int(QDialog::Rejected); };
+    bool ended = false;
+
+protected:
+    void showFramesWindow(bool shown) override { log << QStringLiteral("frames %1").arg(shown); }
+    void showFrameEditor(bool shown) override { log << QStringLiteral("editor %1").arg(shown); }
+    void showObjectsWindow(bool shown) override { log << QStringLiteral("objects %1").arg(shown); }
+    void rebuildFramesList(bool icons) override { log << QStringLiteral("list as icons %1").arg(icons); }
+    void editFrame(const QString& frame) override { log << QStringLiteral("edit ") + frame; }
+    void removeFrame(const QString& frame) override { log << QStringLiteral("remove ") + frame; }
+    void openDistributionBuilder() override
+    {
+        log << QStringLiteral("distribution");
+        EditorWindows::openDistributionBuilder();
+    }
+    int runModal(QDialog& dialog) override { return modal(dialog); }
+    void endProgram() override { ended = true; }
+};
+
 }  // namespace
 
 class tst_Menu : public QObject {
@@ -78,9 +108,7 @@ private:
     std::unique_ptr<frmMenu> m_menu;
     QTemporaryDir m_program;
     QTemporaryDir m_windows;
-    bool m_ended = false;
-    QStringList m_companions;
-    int m_modals = 0;
+    TestWindows* m_editor = nullptr;  // owned by the menu
 
 private slots:
     void initTestCase()
@@ -97,15 +125,8 @@ private slots:
         ProjectRecord::current() = ProjectRecord();
         ResetFrameRecord();
         ProcessState::StatusText.clear();
-        m_ended = false;
-        m_companions.clear();
-        m_modals = 0;
         m_menu = std::make_unique<frmMenu>();
-        m_menu->companions.programEnd = [this] { m_ended = true; };
-        m_menu->companions.runModal = [this](QDialog&) { return ++m_modals, int(QDialog::Rejected); };
-        m_menu->companions.framesWindow = [this](bool shown) { m_companions << QStringLiteral("frames %1").arg(shown); };
-        m_menu->companions.frameEditor = [this](bool shown) { m_companions << QStringLiteral("editor %1").arg(shown); };
-        m_menu->companions.objectsWindow = [this](bool shown) { m_companions << QStringLiteral("objects %1").arg(shown); };
+        m_editor = new TestWindows(m_menu.get());
         QVERIFY(m_menu->Form_Load(m_program.path()));
         m_menu->show();
     }
@@ -114,7 +135,6 @@ private slots:
     {
         if (frmWelcome* welcome = frmWelcome::loaded())
             delete welcome;
-        frmWelcome::setEditorReturn({});
         m_menu.reset();
         const auto unexpected = m_dialogs->unexpected();
         m_dialogs.reset();
@@ -193,26 +213,26 @@ private slots:
 
     void panelsShowAndHideTheWindowsBesideThem()
     {
-        m_companions.clear();
+        m_editor->log.clear();
         m_menu->ShowPanel(EditorPanel::EditProject);
-        QCOMPARE(m_companions, (QStringList{QStringLiteral("frames 1"), QStringLiteral("editor 0"), QStringLiteral("objects 0")}));
-        m_companions.clear();
+        QCOMPARE(m_editor->log, (QStringList{QStringLiteral("frames 1"), QStringLiteral("editor 0"), QStringLiteral("objects 0")}));
+        m_editor->log.clear();
         m_menu->ShowPanel(EditorPanel::ObjectsAndEvents);
-        QCOMPARE(m_companions, (QStringList{QStringLiteral("frames 0"), QStringLiteral("editor 1"), QStringLiteral("objects 1")}));
-        m_companions.clear();
+        QCOMPARE(m_editor->log, (QStringList{QStringLiteral("frames 0"), QStringLiteral("editor 1"), QStringLiteral("objects 1")}));
+        m_editor->log.clear();
         m_menu->ShowPanel(EditorPanel::ListOfEvents);
-        QCOMPARE(m_companions, (QStringList{QStringLiteral("frames 0"), QStringLiteral("editor 1"), QStringLiteral("objects 0")}));
-        m_companions.clear();
+        QCOMPARE(m_editor->log, (QStringList{QStringLiteral("frames 0"), QStringLiteral("editor 1"), QStringLiteral("objects 0")}));
+        m_editor->log.clear();
         m_menu->ShowPanel(EditorPanel::NewFrameCreation);
-        QCOMPARE(m_companions, (QStringList{QStringLiteral("frames 1"), QStringLiteral("editor 0"), QStringLiteral("objects 0")}));
+        QCOMPARE(m_editor->log, (QStringList{QStringLiteral("frames 1"), QStringLiteral("editor 0"), QStringLiteral("objects 0")}));
 
         // Either option rebuilds the list, even in the view it shows already.
-        QList<bool> rebuilt;
-        m_menu->companions.rebuildFramesList = [&](bool icons) { rebuilt << icons; };
+        m_editor->log.clear();
         m_menu->optIcons_Click();
         m_menu->optIcons_Click();
         m_menu->optList_Click();
-        QCOMPARE(rebuilt, (QList<bool>{true, true, false}));
+        QCOMPARE(m_editor->log, (QStringList{QStringLiteral("list as icons 1"), QStringLiteral("list as icons 1"),
+                                              QStringLiteral("list as icons 0")}));
     }
 
     void aProjectWithoutFramesCanNeitherRunNorBeDistributed()
@@ -224,10 +244,8 @@ private slots:
         m_menu->cmdDistribute_Click();
         QCOMPARE(m_menu->currentPanel(), EditorPanel::Project);
         m_menu->ShowPanel(EditorPanel::Distribution);
-        bool built = false;
-        m_menu->companions.distributionBuilder = [&] { built = true; };
         m_menu->cmdCreateInstaller_Click();
-        QVERIFY(!built);
+        QVERIFY(!m_editor->log.contains(QStringLiteral("distribution")));
         QCOMPARE(m_menu->currentPanel(), EditorPanel::Project);
         QCOMPARE(m_dialogs->messages(),
                  (QStringList{QStringLiteral("To play the game you must create at least one frame.\n\nTo create a new "
@@ -245,19 +263,18 @@ private slots:
     void distributionOpensTheBuilderOnlyForAValidStartFrame()
     {
         makeProject(QStringLiteral("Hall"), {QStringLiteral("Hall")});
-        int built = 0;
-        m_menu->companions.distributionBuilder = [&] { ++built; };
+        const auto built = [this] { return m_editor->log.count(QStringLiteral("distribution")); };
         m_menu->cmdDistribute_Click();
         QCOMPARE(m_menu->currentPanel(), EditorPanel::Distribution);
         m_menu->cmdCreateInstaller_Click();
-        QCOMPARE(built, 1);
+        QCOMPARE(built(), 1);
         QCOMPARE(m_menu->currentPanel(), EditorPanel::Project);
 
         ProjectRecord::current().StartingFrame = QStringLiteral("Gone");
         expectMessages(1);
         m_menu->ShowPanel(EditorPanel::Distribution);
         m_menu->cmdCreateInstaller_Click();
-        QCOMPARE(built, 1);
+        QCOMPARE(built(), 1);
         QCOMPARE(m_dialogs->messages(), QStringList{kStartFrameMessage});
         QCOMPARE(m_menu->currentPanel(), EditorPanel::Project);
     }
@@ -270,7 +287,7 @@ private slots:
         int tab = -1;
         QStringList offered;
         QStringList messagesBefore;
-        m_menu->companions.runModal = [&](QDialog& dialog) {
+        m_editor->modal = [&](QDialog& dialog) {
             auto& properties = dynamic_cast<frmProjectProperties&>(dialog);
             tab = properties.SSTab1->currentIndex();
             for (int i = 0; i < properties.Combo1->count(); ++i)
@@ -294,7 +311,7 @@ private slots:
     {
         makeProject(QString(), {QStringLiteral("Hall")});
         expectMessages(1);
-        m_menu->companions.runModal = [&](QDialog& dialog) {
+        m_editor->modal = [&](QDialog& dialog) {
             auto& properties = dynamic_cast<frmProjectProperties&>(dialog);
             properties.Form_Activate();
             properties.Combo1->setCurrentIndex(0);
@@ -325,7 +342,7 @@ private slots:
         welcome->close();
         QVERIFY(m_menu->isVisible());
         QVERIFY(ProcessState::StatusText.isEmpty());
-        QVERIFY(!m_ended);  // the game ended, not the editor
+        QVERIFY(!m_editor->ended);  // the game ended, not the editor
         QCOMPARE(m_menu->currentPanel(), EditorPanel::Project);
         QTRY_VERIFY(!closing);
     }
@@ -335,7 +352,7 @@ private slots:
         makeProject(QStringLiteral("Hall"), {QStringLiteral("Hall")});
         QString adventure;
         int tab = -1;
-        m_menu->companions.runModal = [&](QDialog& dialog) {
+        m_editor->modal = [&](QDialog& dialog) {
             auto& properties = dynamic_cast<frmProjectProperties&>(dialog);
             adventure = properties.txtAdventureName->text();
             tab = properties.SSTab1->currentIndex();
@@ -465,18 +482,18 @@ private slots:
 
     void frameButtonsAskForASelectedFrame()
     {
-        QStringList done;
-        m_menu->companions.editFrame = [&](const QString& frame) { done << QStringLiteral("edit ") + frame; };
-        m_menu->companions.removeFrame = [&](const QString& frame) { done << QStringLiteral("remove ") + frame; };
         expectMessages(2);
         m_menu->cmdEditSelectedFrame_Click();
         m_menu->cmdRemoveSelectedFrame_Click();
         QCOMPARE(m_dialogs->messages(), (QStringList{QStringLiteral("Please select the frame you want to edit."),
                                                      QStringLiteral("Please select the frame you want to remove.")}));
-        m_menu->companions.selectedFrame = [] { return QStringLiteral("Hall"); };
+        // The frames list, once made, gives the selection.
+        makeProject(QStringLiteral("Hall"), {QStringLiteral("Hall")});
+        m_editor->framesWindow()->ListFrames(true);
+        m_editor->log.clear();
         m_menu->cmdEditSelectedFrame_Click();
         m_menu->cmdRemoveSelectedFrame_Click();
-        QCOMPARE(done, (QStringList{QStringLiteral("edit Hall"), QStringLiteral("remove Hall")}));
+        QCOMPARE(m_editor->log, (QStringList{QStringLiteral("edit Hall"), QStringLiteral("remove Hall")}));
     }
 
     void aboutTilesItsTextureOverTheWholeBox()
@@ -504,7 +521,7 @@ private slots:
     void startButtonsOpenTheProjectDialogsBesideTheWindow()
     {
         QStringList opened;
-        m_menu->companions.runModal = [&](QDialog& dialog) {
+        m_editor->modal = [&](QDialog& dialog) {
             opened << QString::fromLatin1(dialog.metaObject()->className());
             return int(QDialog::Rejected);
         };
@@ -520,7 +537,7 @@ private slots:
     void quitAndClosingEndTheEditor()
     {
         m_menu->cmdQuit_Click();
-        QVERIFY(m_ended);
+        QVERIFY(m_editor->ended);
     }
 };
 

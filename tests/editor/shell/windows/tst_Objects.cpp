@@ -21,8 +21,16 @@ private:
 
     std::unique_ptr<TempProject> m_project;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<frmObjects> m_objects;
-    QList<std::pair<QString, bool>> m_drags;
+    // The objects window with its drags recorded instead of run.
+    class Objects : public frmObjects {
+    public:
+        QList<std::pair<QString, bool>> drags;
+
+    protected:
+        void startDrag(const QString& name, const QPixmap& icon) override { drags.append({name, !icon.isNull()}); }
+    };
+
+    std::unique_ptr<Objects> m_objects;
 
 private slots:
     void init()
@@ -38,9 +46,7 @@ private slots:
         m_project->write(QStringLiteral("Areas/Hall/1c.dat"), "1\r\n\"Key\"\r\n\"key.png\"\r\n");
         m_project->write(QStringLiteral("Areas/Yard/2c.dat"), "1\r\n\"Key\"\r\n\"key.png\"\r\n");
         m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_objects = std::make_unique<frmObjects>();
-        m_drags.clear();
-        m_objects->dragStarter = [this](const QString& name, const QPixmap& icon) { m_drags.append({name, !icon.isNull()}); };
+        m_objects = std::make_unique<Objects>();
         m_objects->ListObjects();
     }
     void cleanup()
@@ -59,11 +65,11 @@ private slots:
         m_objects->ObjectsList_MouseDown(Qt::LeftButton);  // nothing selected
         m_objects->ObjectsList->setCurrentRow(0);
         m_objects->ObjectsList_MouseDown(Qt::RightButton);
-        QVERIFY(m_drags.isEmpty());
+        QVERIFY(m_objects->drags.isEmpty());
         m_objects->ObjectsList_MouseDown(Qt::LeftButton);
         m_objects->ObjectsList->setCurrentRow(1);
         m_objects->ObjectsList_MouseDown(Qt::LeftButton);  // its icon is gone: a drag without a picture, no message
-        QCOMPARE(m_drags, (QList<std::pair<QString, bool>>{{QStringLiteral("Key"), true}, {QStringLiteral("Lamp"), false}}));
+        QCOMPARE(m_objects->drags, (QList<std::pair<QString, bool>>{{QStringLiteral("Key"), true}, {QStringLiteral("Lamp"), false}}));
         QVERIFY(m_dialogs->shown().isEmpty());
     }
 
@@ -92,11 +98,10 @@ private slots:
             QCOMPARE(m_objects->ObjectsList->width(), 180);
             QCOMPARE(m_objects->Command1->width(), 180);
         }
-        QList<EditorPanel> panels;
-        m_objects->showPanel = [&](EditorPanel panel) { panels << panel; };
+        QSignalSpy closed(m_objects.get(), &frmObjects::closedByAuthor);
         m_objects->Form_QueryUnload(false);  // hidden by the editor
         m_objects->Form_QueryUnload(true);   // closed by the author
-        QCOMPARE(panels, QList<EditorPanel>{EditorPanel::EditFrame});
+        QCOMPARE(closed.size(), 1);
     }
 };
 

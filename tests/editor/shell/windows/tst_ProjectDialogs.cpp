@@ -48,7 +48,13 @@ private:
     QTemporaryDir m_program;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     QList<EditorPanel> m_panels;
-    ShowPanelRequest m_showPanel = [this](EditorPanel panel) { m_panels << panel; };
+    // The coordinator's part: the panels the dialogs ask for are noted.
+    template <typename Dialog>
+    Dialog& wired(Dialog& dialog)
+    {
+        connect(&dialog, &Dialog::panelRequested, this, [this](EditorPanel panel) { m_panels << panel; });
+        return dialog;
+    }
 
 private slots:
     void init()
@@ -61,7 +67,6 @@ private slots:
     void cleanup()
     {
         m_dialogs.reset();
-        frmNewProject::setPropertiesOpener({});
         ProcessState::StatusText.clear();
         ProjectPaths::clear();
         ProjectRecord::current() = ProjectRecord();
@@ -70,7 +75,8 @@ private slots:
 
     void newProjectNamesAreChecked()
     {
-        frmNewProject dialog(nullptr, m_showPanel);
+        frmNewProject dialog(nullptr);
+        wired(dialog);
         QCOMPARE(dialog.Dir1->path(), projects());
         const QString forbidden = QStringLiteral("Sorry, a filename cannot contain any of the following characters :\n\" \\ / : * ? < > | ,");
         const std::pair<QString, QString> cases[] = {
@@ -106,13 +112,14 @@ private slots:
     {
         int opened = 0;
         bool create = false;
-        frmNewProject::setPropertiesOpener([&](QWidget*) {
+        frmNewProject dialog(nullptr);
+        wired(dialog);
+        connect(&dialog, &frmNewProject::newProjectPropertiesRequested, this, [&] {
             ++opened;
             QCOMPARE(ProcessState::StatusText, QStringLiteral("CreateNewProject"));
             if (!create)
                 ProcessState::StatusText.clear();  // the author cancelled the properties
         });
-        frmNewProject dialog(nullptr, m_showPanel);
         QDir().mkpath(projects() + QStringLiteral("/Elsewhere"));
         QVERIFY(dialog.Dir1->setPath(projects() + QStringLiteral("/Elsewhere")));
         dialog.txtName->setText(QStringLiteral("Quest"));
@@ -131,7 +138,8 @@ private slots:
         QCOMPARE(m_panels, QList<EditorPanel>{EditorPanel::Project});
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
-        frmNewProject cancelled(nullptr, m_showPanel);
+        frmNewProject cancelled(nullptr);
+        wired(cancelled);
         cancelled.Command4_Click();
         QCOMPARE(m_panels.last(), EditorPanel::Start);
     }
@@ -140,7 +148,8 @@ private slots:
     {
         const QString folder = projects() + QStringLiteral("/Quest/");
         makeProject(folder, QStringLiteral("Quest"));
-        frmLoadProject dialog(nullptr, m_showPanel);
+        frmLoadProject dialog(nullptr);
+        wired(dialog);
 
         // Refused: an old version, a folder without a project, a missing check value.
         writeVersion(folder, "Version 1.50");
@@ -170,11 +179,11 @@ private slots:
 
         // No version file: no question, and the file is written. No Project.dat: write-protected.
         QFile::remove(folder + QStringLiteral("Config/Version"));
-        QVERIFY(frmLoadProject(nullptr, m_showPanel).LoadProject(folder));
+        QVERIFY(frmLoadProject(nullptr).LoadProject(folder));
         QCOMPARE(versionOf(folder), QByteArray("\"Version 2.01\"\r\n"));
         QFile::remove(folder + QStringLiteral("Project.dat"));
         m_dialogs->clear();
-        QVERIFY(!frmLoadProject(nullptr, m_showPanel).LoadProject(folder));
+        QVERIFY(!frmLoadProject(nullptr).LoadProject(folder));
         QVERIFY(m_dialogs->messages().value(0).startsWith(QStringLiteral("The selected project appears to be Write-Protected")));
     }
 
@@ -182,7 +191,8 @@ private slots:
     {
         makeProject(projects() + QStringLiteral("/Quest/"), QStringLiteral("Quest"));
         QDir().mkpath(projects() + QStringLiteral("/notes"));
-        frmLoadProject dialog(nullptr, m_showPanel);
+        frmLoadProject dialog(nullptr);
+        wired(dialog);
         QCOMPARE(dialog.Dir1->path(), projects());
         dialog.CommandOK_Click();  // the open folder itself is selected
         QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Select the project you want to load.")});
@@ -198,7 +208,8 @@ private slots:
         QCOMPARE(ProjectPaths::ProjectPath, projects() + QStringLiteral("/Quest/"));
         QCOMPARE(m_panels, QList<EditorPanel>{EditorPanel::Project});
 
-        frmLoadProject cancelled(nullptr, m_showPanel);
+        frmLoadProject cancelled(nullptr);
+        wired(cancelled);
         cancelled.Command4_Click();
         QCOMPARE(m_panels.last(), EditorPanel::Start);
     }

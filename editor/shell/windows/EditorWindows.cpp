@@ -1,0 +1,146 @@
+#include "editor/shell/windows/EditorWindows.h"
+
+#include "editor/dialogs/windows/frmFrameProperties.h"
+#include "editor/dialogs/windows/frmProjectProperties.h"
+#include "editor/distribution/windows/frmCompile.h"
+#include "editor/shell/FrameFiles.h"
+#include "editor/shell/windows/frmFrames.h"
+#include "editor/shell/windows/frmLoadProject.h"
+#include "editor/shell/windows/frmMenu.h"
+#include "editor/shell/windows/frmNewProject.h"
+#include "editor/shell/windows/frmObjects.h"
+
+#include <QApplication>
+#include <QTabWidget>
+
+EditorWindows::EditorWindows(frmMenu* menu)
+    : QObject(menu)
+    , m_menu(menu)
+{
+    // Lambdas, not member pointers, so that a test's overrides answer.
+    connect(menu, &frmMenu::framesWindowRequested, this, [this](bool shown) { showFramesWindow(shown); });
+    connect(menu, &frmMenu::frameEditorRequested, this, [this](bool shown) { showFrameEditor(shown); });
+    connect(menu, &frmMenu::objectsWindowRequested, this, [this](bool shown) { showObjectsWindow(shown); });
+    connect(menu, &frmMenu::framesListRequested, this, [this](bool icons) { rebuildFramesList(icons); });
+    connect(menu, &frmMenu::editFrameRequested, this, [this](const QString& frame) { editFrame(frame); });
+    connect(menu, &frmMenu::framePropertiesRequested, this, [this](const QString& frame) { openFrameProperties(frame); });
+    connect(menu, &frmMenu::removeFrameRequested, this, [this](const QString& frame) { removeFrame(frame); });
+    connect(menu, &frmMenu::newProjectRequested, this, [this] { openNewProject(); });
+    connect(menu, &frmMenu::loadProjectRequested, this, [this] { openLoadProject(); });
+    connect(menu, &frmMenu::projectPropertiesRequested, this, [this] { openProjectProperties(); });
+    connect(menu, &frmMenu::distributionBuilderRequested, this, [this] { openDistributionBuilder(); });
+    connect(menu, &frmMenu::programEndRequested, this, [this] { endProgram(); });
+}
+
+frmFrames* EditorWindows::framesWindow()
+{
+    if (!m_frames) {
+        m_frames = new frmFrames(m_menu);
+        connect(m_frames, &frmFrames::editFrameRequested, this, [this](const QString& frame) { editFrame(frame); });
+        connect(m_frames, &frmFrames::framePropertiesRequested, this,
+                [this](const QString& frame) { openFrameProperties(frame); });
+        connect(m_frames, &frmFrames::panelRequested, m_menu, &frmMenu::ShowPanel);
+        m_menu->setFramesList(m_frames);
+    }
+    return m_frames;
+}
+
+frmObjects* EditorWindows::objectsWindow()
+{
+    if (!m_objects) {
+        m_objects = new frmObjects(m_menu);
+        // Closing the objects list ends the editing of events.
+        connect(m_objects, &frmObjects::closedByAuthor, this, [this] { m_menu->ShowPanel(EditorPanel::EditFrame); });
+    }
+    return m_objects;
+}
+
+// The frames list stands beside the main window while a project's frames
+// are being worked on.
+void EditorWindows::showFramesWindow(bool shown)
+{
+    if (shown) {
+        framesWindow()->ShowFramesWindow(m_menu);
+        framesWindow()->ListFrames(m_menu->framesAsIcons());
+    } else if (m_frames) {
+        m_frames->hide();
+    }
+}
+
+// The frame editing window is not made yet: there is nothing to show.
+void EditorWindows::showFrameEditor(bool) {}
+
+void EditorWindows::showObjectsWindow(bool shown)
+{
+    if (shown) {
+        objectsWindow()->ListObjects();
+        objectsWindow()->ShowObjectsWindow(m_menu);
+    } else if (m_objects) {
+        m_objects->hide();
+    }
+}
+
+void EditorWindows::rebuildFramesList(bool icons) { framesWindow()->ListFrames(icons); }
+
+// Opened by the frame editing window, which is not made yet.
+void EditorWindows::editFrame(const QString&) {}
+
+void EditorWindows::openFrameProperties(const QString& frame)
+{
+    frmFrameProperties dialog(m_menu);
+    dialog.SetTab();
+    dialog.LoadFrameProperties(frame);
+    runModal(dialog);
+}
+
+void EditorWindows::removeFrame(const QString& frame)
+{
+    FrameFiles::RemoveFrame(frame);
+    if (m_frames)
+        m_frames->ListFrames(m_menu->framesAsIcons());
+}
+
+void EditorWindows::openNewProject()
+{
+    frmNewProject dialog(m_menu);
+    connect(&dialog, &frmNewProject::panelRequested, m_menu, &frmMenu::ShowPanel);
+    connect(&dialog, &frmNewProject::newProjectPropertiesRequested, this, &EditorWindows::openNewProjectProperties);
+    runModal(dialog);
+}
+
+void EditorWindows::openLoadProject()
+{
+    frmLoadProject dialog(m_menu);
+    connect(&dialog, &frmLoadProject::panelRequested, m_menu, &frmMenu::ShowPanel);
+    runModal(dialog);
+}
+
+void EditorWindows::openNewProjectProperties()
+{
+    // The properties cover the new-project dialog while they are open.
+    frmProjectProperties dialog(m_menu);
+    dialog.SSTab1->setCurrentIndex(0);
+    runModal(dialog);
+}
+
+void EditorWindows::openProjectProperties()
+{
+    frmProjectProperties dialog(m_menu);
+    dialog.LoadProject();
+    dialog.SSTab1->setCurrentIndex(0);
+    runModal(dialog);
+}
+
+void EditorWindows::openDistributionBuilder()
+{
+    frmCompile dialog(m_menu);
+    runModal(dialog);
+}
+
+int EditorWindows::runModal(QDialog& dialog) { return dialog.exec(); }
+
+void EditorWindows::endProgram()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class frmFrames;
+class frmMenu;
+class frmObjects;
+class QDialog;
+
+// The one place where the editor's windows are wired together. Each window
+// asks for other windows through its signals; this coordinator makes the
+// windows beside the main window when first needed (the frames list, the
+// objects list), opens the dialogs, and answers every request. The frame
+// editing window and the area dialog will be made and answered here too.
+//
+// Each answer is a virtual function, so that a test can put its own in place
+// of any of them while the rest stay real.
+class EditorWindows : public QObject {
+    Q_OBJECT
+
+public:
+    // Wires `menu`'s requests; the coordinator lives as long as the menu.
+    explicit EditorWindows(frmMenu* menu);
+
+    frmMenu* menu() const { return m_menu; }
+    // The side windows, made (and wired) when first needed.
+    frmFrames* framesWindow();
+    frmObjects* objectsWindow();
+
+protected:
+    virtual void showFramesWindow(bool shown);
+    virtual void showFrameEditor(bool shown);
+    virtual void showObjectsWindow(bool shown);
+    virtual void rebuildFramesList(bool icons);
+    virtual void editFrame(const QString& frame);
+    virtual void openFrameProperties(const QString& frame);
+    virtual void removeFrame(const QString& frame);
+    virtual void openNewProject();
+    virtual void openLoadProject();
+    virtual void openProjectProperties();
+    // The properties of a project being created, over the new-project dialog.
+    virtual void openNewProjectProperties();
+    virtual void openDistributionBuilder();
+    // Shows a modal dialog and gives its result.
+    virtual int runModal(QDialog& dialog);
+    // Closing the main window ends the editor, with every window it opened.
+    virtual void endProgram();
+
+private:
+    frmMenu* m_menu;
+    QPointer<frmFrames> m_frames;
+    QPointer<frmObjects> m_objects;
+};
