@@ -1,17 +1,26 @@
 // An action file <n>b.dat, run as a click, and the same bytes as an event
-// file <n>_<object>.drg, run as a drop. The effects are recorded; the sound
-// and the next frame they name must stay inside the game folder.
+// file <n>_<object>.drg, run as a drop: first the runner alone with its
+// effects recorded, then a game session clicking the area and dropping the
+// object Key on it. The sound and the next frame they name must stay inside
+// the game folder.
 
 #include "fuzz/support/FuzzProject.h"
+#include "fuzz/support/GameHarness.h"
 #include "player/ActionRunner.h"
-#include "player/AreaFile.h"
-#include "player/FrameRecord.h"
 #include "player/ProjectPaths.h"
+#include "player/records/ActionRecord.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
+#include "player/state/GameSession.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
+
+const QString kFrame = QStringLiteral("Hall");
+const QString kObject = QStringLiteral("Key");
 
 void require(bool condition, const char* what)
 {
@@ -40,12 +49,7 @@ public:
         ++effects;
     }
     void disappear(qint16) override { ++effects; }
-    void openFrame(const QString& name) override
-    {
-        ++frames;
-        // What the game window does with the name.
-        LoadFrameFile(name);
-    }
+    void openFrame(const QString&) override { ++frames; }
 
     int effects = 0;
     int frames = 0;
@@ -65,22 +69,42 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     FuzzProject::startApplication(argc, argv);
     FuzzProject::folder();
+    // The frame Hall with one area, the variable door, and the object Key.
+    FuzzProject::write(GameHarness::relative(ProjectFiles::frameFile(kFrame)),
+                       "0\r\n\"0\"\r\n#FALSE#\r\n#FALSE#\r\n\"\"\r\n#FALSE#\r\n4\r\n\"\"\r\n\"\"\r\n#TRUE#\r\n");
+    FuzzProject::write(GameHarness::relative(ProjectFiles::linksFile(kFrame)), "1\r\n");
+    FuzzProject::write(GameHarness::relative(ProjectFiles::areaFile(kFrame, 1, ProjectFiles::AreaPart::Placement)),
+                       "0\r\n0\r\n600\r\n450\r\n#TRUE#\r\n#FALSE#\r\n\"\"\r\n1\r\n\"\"\r\n0\r\n0\r\n0\r\n");
+    FuzzProject::write(GameHarness::relative(ProjectFiles::variables()), "1\r\n\"door\"\r\n");
+    FuzzProject::write(GameHarness::relative(ProjectFiles::objectFile(kObject)), "\"key.ico\"\r\n");
+    FuzzProject::copyFixture(QStringLiteral("tests/data/pictures/vista.ico"), QStringLiteral("Areas/key.ico"));
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const QString click = AreaFile::path(QStringLiteral("Hall"), 1, QStringLiteral("b.dat"));
-    const QString drop = AreaFile::path(QStringLiteral("Hall"), 1, QStringLiteral("_Key.drg"));
-    FuzzProject::write(click.mid(ProjectPaths::ProjectPath.size()), bytes);
-    FuzzProject::write(drop.mid(ProjectPaths::ProjectPath.size()), bytes);
+    FuzzProject::write(GameHarness::relative(ProjectFiles::areaFile(kFrame, 1, ProjectFiles::AreaPart::Action)), bytes);
+    FuzzProject::write(GameHarness::relative(ProjectFiles::eventFile(kFrame, 1, kObject)), bytes);
+    {
+        FuzzProject::Guard guard;
+        ActionRecord record;
+        const RecordRead read = RecordFile::parse(bytes, record);
+        Recorder onClick;
+        check(ActionRunner::run(record, read, 1, 0, onClick), onClick);
+        Recorder onDrop;
+        check(ActionRunner::run(record, read, 1, 1, onDrop), onDrop);
 
-    FuzzProject::Guard guard;
-    Recorder onClick;
-    check(ActionRunner::run(click, 1, 0, onClick), onClick);
-    Recorder onDrop;
-    const ActionOutcome dropped = ActionRunner::run(drop, 1, 1, onDrop);
-    check(dropped, onDrop);
+        GameSession& game = GameHarness::newGame();
+        game.addPickedObject(kObject);
+        require(game.objectsCount() == 1, "the object Key cannot be picked");
+        game.openFrame(kFrame);
+        game.click(1);
+        if (!game.stopped() && game.startDrag(1))
+            game.drop(1);
+        require(game.objectsCount() <= 1, "a click or a drop added an object");
+        require(game.areas().size() <= std::max<qsizetype>(0, game.frame().LinksCount), "more areas than the frame has");
+    }
+    GameHarness::settle();
     return 0;
 }

@@ -1,7 +1,7 @@
 // The variables file Config/Variables, read at every new game.
 
 #include "fuzz/support/FuzzProject.h"
-#include "player/ProjectPaths.h"
+#include "player/records/ProjectFiles.h"
 #include "player/state/GameVariables.h"
 
 #include <cstdio>
@@ -16,25 +16,27 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    FuzzProject::write(QStringLiteral("Config/Variables"), QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    FuzzProject::write(ProjectFiles::variables().mid(FuzzProject::folder().size()), QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     FuzzProject::Guard guard;
     VariablesCollection variables;
-    GameVariables::load(variables, ProjectPaths::ConfigPath + QStringLiteral("Variables"));
+    GameVariables::load(variables, ProjectFiles::variables());
     // Every name needs at least one character of the file behind it.
     if (size_t(variables.Count()) > size) {
         std::fprintf(stderr, "variables: more names than the file holds\n");
         std::abort();
     }
     int checked = 0;
-    for (const auto& variable : variables) {
+    // The names are walked in a copy, as the changes go into the collection.
+    const VariablesCollection names = variables;
+    for (const ClassVariable& variable : names) {
         if (++checked > 16)
             break;
-        GameVariables::change(variables, variable->Name, -1);
-        if (GameVariables::value(variables, variable->Name) != 1) {
+        GameVariables::change(variables, variable.Name, -1);
+        if (GameVariables::value(variables, variable.Name) != 1) {
             std::fprintf(stderr, "variables: an inverted new variable is not 1\n");
             std::abort();
         }
-        GameVariables::change(variables, variable->Name, 0);
+        GameVariables::change(variables, variable.Name, 0);
     }
     return 0;
 }

@@ -7,7 +7,8 @@
 #include "player/records/ProjectRecord.h"
 
 SessionPlayer::SessionPlayer(GameRecords& records)
-    : m_session(records, m_view)
+    : m_records(records)
+    , m_session(records, m_view)
 {
 }
 
@@ -45,6 +46,8 @@ bool SessionPlayer::areaShown(int n, std::optional<QString>& failure) const
 void SessionPlayer::startGame()
 {
     m_menusShown = false;
+    // Every game is a session of its own, as every game has a window of its own.
+    m_session = GameSession(m_records, m_view);
     m_session.resetAll();
     // The game window refuses a picture area it cannot size.
     const ProjectRecord& record = ProjectRecord::current();

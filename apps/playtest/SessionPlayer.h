@@ -46,6 +46,7 @@ private:
     void save(const QString& name);
     void load(const QString& name, std::optional<QString>& failure);
 
+    GameRecords& m_records;
     HeadlessGameView m_view;
     GameSession m_session;
     bool m_gameShown = false;

@@ -1,49 +1,50 @@
 #include "fuzz/support/GameHarness.h"
 
 #include "fuzz/support/FuzzProject.h"
-#include "platform/DesktopScreen.h"
-#include "platform/ScriptedDialogs.h"
-#include "platform/media/RecordingMci.h"
-#include "player/windows/Game.h"
 #include "player/records/ProjectRecord.h"
-
-#include <QCoreApplication>
-#include <QEvent>
-
-#include <cstdlib>
+#include "player/state/DiskGameRecords.h"
+#include "player/state/GameSession.h"
+#include "player/state/HeadlessGameView.h"
 
 namespace GameHarness {
 
 namespace {
-ScriptedDialogs* g_dialogs = nullptr;
-RecordingMci* g_media = nullptr;
-}  // namespace
 
-Game& game()
-{
-    if (!g_dialogs) {
+struct Harness {
+    Harness()
+    {
         FuzzProject::folder();
-        g_dialogs = new ScriptedDialogs;
-        g_dialogs->setUnqueued(ScriptedDialogs::Unqueued::FirstButton);
-        g_media = new RecordingMci;
-        DesktopScreen::setOverride(QSize(1024, 768));
         ProjectRecord& record = ProjectRecord::current();
         record.AdventureName = QStringLiteral("Fuzz");
         record.ScreenWidth = 640;
         record.ScreenHeight = 480;
-        if (!Game::load().ResetAll())
-            std::abort();
     }
-    return Game::load();
+    HeadlessGameView view;
+    GameSession session{DiskGameRecords::instance(), view};
+};
+
+Harness& harness()
+{
+    static Harness* h = new Harness;
+    return *h;
 }
 
-void settle()
+}  // namespace
+
+GameSession& newGame()
 {
-    if (g_dialogs)
-        g_dialogs->clear();
-    if (g_media)
-        g_media->clear();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // A game that an input stopped stays stopped: each input plays a new one.
+    GameSession& session = harness().session;
+    session = GameSession(DiskGameRecords::instance(), harness().view);
+    session.resetAll();
+    session.loadVariables();
+    return session;
 }
+
+HeadlessGameView& view() { return harness().view; }
+
+void settle() { harness().view.clear(); }
+
+QString relative(const QString& path) { return path.mid(FuzzProject::folder().size()); }
 
 }  // namespace GameHarness

@@ -1,19 +1,26 @@
 #pragma once
 
-class Game;
+#include <QString>
 
-// The game window on the offscreen platform, for targets that read files
-// the way the window itself does (areas, inventory, loading a saved game).
-// Message boxes are answered with their first button and media commands
-// are recorded, not played.
+class GameSession;
+class HeadlessGameView;
+
+// A game session on the fuzz game folder, for targets that play a game the
+// way the player does (areas, actions, inventory, frames, saved games), with
+// a view without a window: nothing is drawn or played, and pictures only
+// need to exist.
 namespace GameHarness {
 
-// Loads the window once (640 x 480 game on a 1024 x 768 screen) and resets
-// it for a new game.
-Game& game();
+// The session (a 640 x 480 game, its files read from disk at every use),
+// reset for a new game with the variables of Config/Variables loaded.
+GameSession& newGame();
+HeadlessGameView& view();
 
-// After each input: forgets the messages and commands recorded and deletes
-// the controls the window let go of, so that nothing grows over a run.
+// After each input: forgets the messages and frames the view kept, so that
+// nothing grows over a run.
 void settle();
+
+// A path inside the game folder, relative to it, for FuzzProject::write.
+QString relative(const QString& path);
 
 }  // namespace GameHarness

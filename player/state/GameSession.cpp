@@ -48,7 +48,6 @@ void GameSession::resetAll()
     m_disappeared.clear();
     m_inventory.clear();
     m_draggedObjectIndex = 0;
-    m_stopped = false;
     m_view->clearInventory();
 }
 

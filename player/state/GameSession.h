@@ -53,8 +53,8 @@ public:
     const DurationTimer& durationTimer() const { return m_timer; }
     // The areas created for the frame on screen, area n at n - 1.
     const QList<Area>& areas() const { return m_areas; }
-    // After an action stopped the game, or the game was left; a reset
-    // starts a game again.
+    // After an action stopped the game, or the game was left: for good, as
+    // a game that ends closes its window; the next game is another session.
     bool stopped() const { return m_stopped; }
 
     // Empties the variables, the disappeared areas and the inventory.

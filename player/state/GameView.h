@@ -9,12 +9,14 @@
 
 struct FrameRecord;
 
-// The background a frame asks for.
+// The background a frame asks for; a frame of a kind the game does not know
+// leaves the background as it was.
 struct FrameBackground {
     enum class Kind { Unchanged, Colour, Picture };
     Kind kind = Kind::Unchanged;
     // Colour: the colour, or nothing when the frame's number is not one (the
-    // picture area then keeps its colour). The picture goes in either case.
+    // picture area then keeps its colour). Either way the picture or tile of
+    // an earlier frame is taken away.
     std::optional<QColor> colour;
     // Picture: the file in Frames/ (empty when its name is not plain), shown
     // stretched over the picture area or repeated from its top-left corner.

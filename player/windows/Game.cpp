@@ -14,9 +14,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPointer>
 #include <QTimer>
 
@@ -54,15 +52,9 @@ Game::Game(QWidget* parent)
     setWindowTitle(ProjectRecord::current().AdventureName);
     setAutoFillBackground(true);
 
-    PictureBox = new QWidget(this);
-    PictureBox->setObjectName(QStringLiteral("PictureBox"));
-    PictureBox->setAutoFillBackground(true);
-    PictureBox->setFocusPolicy(Qt::StrongFocus);
-    PictureBox->installEventFilter(this);
-
-    BackImage = new ImageControl(PictureBox);
-    BackImage->setObjectName(QStringLiteral("BackImage"));
-    BackImage->setStretch(true);
+    PictureBox = new PictureArea(this);
+    connect(PictureBox, &PictureArea::keyDown, this, [this](int keyCode) { PictureBox_KeyDown(keyCode); });
+    BackImage = PictureBox->backImage();
     connect(BackImage, &ImageControl::clicked, this, [this] { BackImage_Click(); });
 
     Area.push_back(newArea(0));
@@ -224,7 +216,11 @@ void Game::PickedObject_MouseDown(int Index, Qt::MouseButton Button)
 
 // ---- What the session shows and plays ------------------------------------
 
-void Game::frameChanged(const FrameRecord& frame) { FrameRecord::current() = frame; }
+void Game::frameChanged(const FrameRecord& frame)
+{
+    FrameRecord::current() = frame;
+    PictureBox->setTiled(frame.Tiled);
+}
 
 void Game::adventureMessage(const QString& text) { ShowAdventureMessage(text); }
 
@@ -254,38 +250,7 @@ void Game::playVideo(const QString& file)
 
 void Game::stopVideo() { MovieMedia().StopMovie(); }
 
-void Game::showBackground(const FrameBackground& background)
-{
-    switch (background.kind) {
-    case FrameBackground::Kind::Colour:
-        BackImage->clearPicture();
-        m_tile = QPixmap();
-        if (background.colour) {
-            QPalette palette = PictureBox->palette();
-            palette.setColor(QPalette::Window, *background.colour);
-            PictureBox->setPalette(palette);
-        }
-        break;
-    case FrameBackground::Kind::Picture: {
-        // A picture that cannot be loaded leaves the background as it was.
-        const QPixmap picture = loadPicture(background.picture);
-        if (background.tiled) {
-            if (!picture.isNull()) {
-                m_tile = picture;
-                BackImage->clearPicture();
-            }
-        } else {
-            m_tile = QPixmap();
-            if (!picture.isNull())
-                BackImage->setPicture(picture);
-        }
-        break;
-    }
-    case FrameBackground::Kind::Unchanged:
-        break;
-    }
-    PictureBox->update();
-}
+void Game::showBackground(const FrameBackground& background) { PictureBox->showBackground(background); }
 
 void Game::clearAreas()
 {
@@ -391,32 +356,6 @@ void Game::afterFrameOpened(const QString& name) { emit frameOpened(name); }
 
 void Game::gameStopped() { unload(); }
 
-std::vector<QPoint> Game::tilePositions() const
-{
-    std::vector<QPoint> positions;
-    if (m_tile.isNull() || !m_session.frame().Tiled)
-        return positions;
-    const int w = m_tile.width();
-    const int h = m_tile.height();
-    // Both loops include their end value, so the last row and column may be
-    // cut at the edge.
-    for (int x = 0; x <= PictureBox->width(); x += w) {
-        for (int y = 0; y <= PictureBox->height(); y += h)
-            positions.emplace_back(x, y);
-    }
-    return positions;
-}
-
-void Game::paintTiles()
-{
-    const std::vector<QPoint> positions = tilePositions();
-    if (positions.empty())
-        return;
-    QPainter painter(PictureBox);
-    for (const QPoint& p : positions)
-        painter.drawPixmap(p, m_tile);
-}
-
 // ---- Menus and window ----------------------------------------------------
 
 void Game::ShowMenus()
@@ -499,26 +438,4 @@ void Game::closeEvent(QCloseEvent* event)
 {
     event->accept();
     unload();
-}
-
-bool Game::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == PictureBox) {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-            PictureBox_KeyDown(static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape ? 27 : 0);
-            return true;
-        case QEvent::MouseButtonPress:
-            // The picture area itself takes presses; the margin does not see them.
-            event->accept();
-            return true;
-        case QEvent::Paint:
-            // The background colour is filled before this; the tiles go on it.
-            paintTiles();
-            return true;
-        default:
-            break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

@@ -2,8 +2,8 @@
 
 #include "player/state/GameSession.h"
 #include "player/state/GameView.h"
+#include "player/windows/PictureArea.h"
 
-#include <QPixmap>
 #include <QRect>
 #include <QWidget>
 
@@ -75,9 +75,9 @@ public:
     // The duration timer's interval in milliseconds, 0 when it never fires.
     int timerInterval() const { return m_session.durationTimer().interval; }
     bool timerEnabled() const { return m_session.durationTimer().enabled; }
-    const QPixmap& tilePicture() const { return m_tile; }
+    const QPixmap& tilePicture() const { return PictureBox->tilePicture(); }
     // The places where the tile is painted, in pixels inside the picture area.
-    std::vector<QPoint> tilePositions() const;
+    std::vector<QPoint> tilePositions() const { return PictureBox->tilePositions(); }
 
     // The area controls of the frame on screen, element 0 the template.
     const std::vector<ImageControl*>& areas() const { return Area; }
@@ -88,7 +88,7 @@ public:
     // The inventory icon being dragged: the session's.
     qint16& DraggedObjectIndex;
 
-    QWidget* PictureBox = nullptr;
+    PictureArea* PictureBox = nullptr;
     ImageControl* BackImage = nullptr;
     QTimer* Timer1 = nullptr;
     QMenuBar* menuBar = nullptr;
@@ -107,7 +107,6 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     explicit Game(QWidget* parent = nullptr);
@@ -140,13 +139,11 @@ private:
     void gameStopped() override;
 
     void updateMenuBar();
-    void paintTiles();
     ImageControl* newArea(int index);
     ImageControl* newPickedObject(int index);
 
     std::vector<ImageControl*> Area;
     std::vector<ImageControl*> PickedObject;
-    QPixmap m_tile;  // the hidden ImageTile's picture
     QRect m_pictureBoxTwips;
     bool m_unloaded = false;
 };

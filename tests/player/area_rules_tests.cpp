@@ -1,6 +1,7 @@
 #include "player/ActionRunner.h"
 #include "player/AreaFile.h"
 #include "player/ProjectPaths.h"
+#include "player/state/GameVariables.h"
 #include "support/GameFiles.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +64,44 @@ TEST_F(AreaRulesTest, ListsLongerThanTheFileFailQuickly)
     int step = -1;
     EXPECT_FALSE(AreaFile::readPlacement(project.path() + QStringLiteral("Areas/Hall/2a.dat"), p, &step));
     EXPECT_EQ(step, 0);
+}
+
+TEST_F(AreaRulesTest, VisibilityReadsOnlyWhatItNeeds)
+{
+    // A word where the rectangle belongs: the placement stops there, but the
+    // condition behind it still decides.
+    const QStringList conditionOnOne = {QStringLiteral("#TRUE#"), QStringLiteral("#FALSE#"), QStringLiteral("\"\""),
+                                        QStringLiteral("1"),      QStringLiteral("\"\""),   QStringLiteral("1"),
+                                        QStringLiteral("0"),      QStringLiteral("1"),       QStringLiteral("\"one\"")};
+    project.writeLines(QStringLiteral("Areas/Hall/1a.dat"),
+                       QStringList{QStringLiteral("left"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("10")}
+                           + conditionOnOne);
+    AreaPlacement p;
+    int step = -1;
+    EXPECT_FALSE(AreaFile::readPlacement(project.path() + QStringLiteral("Areas/Hall/1a.dat"), p, &step));
+    EXPECT_EQ(step, 0);
+    EXPECT_EQ(visible(1), true);
+    GameVariables::change(variables, QStringLiteral("one"), 0);
+    EXPECT_EQ(visible(1), false);
+    GameVariables::change(variables, QStringLiteral("one"), 1);
+
+    // Cut short right after a name that fails: hidden; after one that holds: open.
+    project.writeLines(QStringLiteral("Areas/Hall/2a.dat"),
+                       {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("10"),
+                        QStringLiteral("#TRUE#"), QStringLiteral("#FALSE#"), QStringLiteral("\"\""), QStringLiteral("1"),
+                        QStringLiteral("\"\""), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("\"one\"")});
+    EXPECT_EQ(visible(2), false);
+    project.writeLines(QStringLiteral("Areas/Hall/3a.dat"),
+                       {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("10"),
+                        QStringLiteral("#TRUE#"), QStringLiteral("#FALSE#"), QStringLiteral("\"\""), QStringLiteral("1"),
+                        QStringLiteral("\"\""), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("\"zero\"")});
+    EXPECT_EQ(visible(3), std::nullopt);  // the second list's count is missing
+
+    // A disappeared area is hidden whatever its file holds.
+    project.writeLines(QStringLiteral("Areas/Hall/4a.dat"), {QStringLiteral("garbage")});
+    EXPECT_EQ(visible(4), std::nullopt);
+    disappeared.Add(QStringLiteral("Hall"), 4);
+    EXPECT_EQ(visible(4), false);
 }
 
 TEST_F(AreaRulesTest, PathsAndPointers)

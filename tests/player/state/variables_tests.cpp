@@ -26,6 +26,27 @@ TEST(VariablesCollectionTest, KeepsInsertionOrderDuplicatesAndKeys)
     EXPECT_EQ(c.Count(), 1);
 }
 
+TEST(VariablesCollectionTest, CopiesChangeApart)
+{
+    VariablesCollection first;
+    first.Add(QStringLiteral("door"), 0);
+    first.Add(QStringLiteral("lamp"), 1, QStringLiteral("k"));
+    VariablesCollection second = first;
+    GameVariables::change(second, QStringLiteral("door"), 1);
+    second.Remove(QStringLiteral("k"));
+    second.Add(QStringLiteral("new"), 1);
+    EXPECT_EQ(GameVariables::value(first, QStringLiteral("door")), 0);
+    EXPECT_EQ(first.Item(QStringLiteral("k"))->Name, QStringLiteral("lamp"));
+    EXPECT_EQ(first.Count(), 2);
+    EXPECT_EQ(GameVariables::value(second, QStringLiteral("door")), 1);
+    EXPECT_EQ(second.Count(), 2);
+    EXPECT_FALSE(first == second);
+    // A change to no member leaves a copy equal to its original.
+    VariablesCollection third = first;
+    GameVariables::change(third, QStringLiteral("nobody"), 1);
+    EXPECT_TRUE(third == first);
+}
+
 TEST(GameVariablesTest, LoadGivesEveryDeclaredNameZero)
 {
     TempProject project;
