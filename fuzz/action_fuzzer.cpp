@@ -1,5 +1,5 @@
-// An action file <n>b.dat, run as a click, and the same bytes as an event
-// file <n>_<object>.drg, run as a drop: first the runner alone with its
+// An area's action file, run as a click, and the same bytes as the event
+// file of an object, run as a drop: first the runner alone with its
 // effects recorded, then a game session clicking the area and dropping the
 // object Key on it. The sound and the next frame they name must stay inside
 // the game folder.

@@ -1,4 +1,4 @@
-// An area file Areas/<frame>/<n>a.dat: its placement and its condition as
+// An area's placement file: its placement and its condition as
 // the model reads them, then a game session opening a frame whose two areas
 // both have this file (the second one has disappeared). The variables A = 0,
 // B = 1 and C = 5 exist.

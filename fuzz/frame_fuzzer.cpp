@@ -1,7 +1,7 @@
-// A frame file Frames/<frame>.fme and its links file <frame>.lks, read as
+// A frame file and its links file, read as
 // the game opens the frame: by the frame record, then by a game session
 // opening the frame and, when its duration ends, the frame it names.
-// Input: the .fme, then the .lks after a separator.
+// Input: the frame file, then the links file after a separator.
 
 #include "fuzz/support/FuzzProject.h"
 #include "fuzz/support/GameHarness.h"

@@ -1,7 +1,7 @@
-// The pickable-object file <n>c.dat of an area and the object file
-// Areas/<object>.obj it leads to, read by a game session when the area is
-// clicked. Input: the c.dat, then Key.obj after a separator. The icons
-// key.ico and pic.bmp exist.
+// The pickable-object file of an area and the object file it leads to,
+// read by a game session when the area is clicked. Input: the
+// pickable-object file, then the object file of Key after a separator. The
+// icons key.ico and pic.bmp exist.
 
 #include "fuzz/support/FuzzProject.h"
 #include "fuzz/support/GameHarness.h"

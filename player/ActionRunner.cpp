@@ -71,11 +71,4 @@ ActionOutcome run(const ActionRecord& a, const RecordRead& read, qint16 areaInde
     return outcome;
 }
 
-ActionOutcome run(const QString& file, qint16 areaIndex, qint16 objectIndex, ActionEffects& effects)
-{
-    ActionRecord record;
-    const RecordRead read = RecordFile::load(file, record);
-    return run(record, read, areaIndex, objectIndex, effects);
-}
-
 }  // namespace ActionRunner

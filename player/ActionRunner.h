@@ -40,7 +40,4 @@ namespace ActionRunner {
 ActionOutcome run(const ActionRecord& record, const RecordRead& read, qint16 areaIndex, qint16 objectIndex,
                   ActionEffects& effects);
 
-// Reads the record at `file` and runs it.
-ActionOutcome run(const QString& file, qint16 areaIndex, qint16 objectIndex, ActionEffects& effects);
-
 }  // namespace ActionRunner

@@ -1,6 +1,5 @@
 #include "player/AreaFile.h"
 
-#include "player/records/ProjectFiles.h"
 #include "player/records/RecordSync.h"
 #include "player/state/GameVariables.h"
 
@@ -60,29 +59,6 @@ std::optional<bool> isVisible(const AreaPlacement& area, const RecordRead& read,
     if (!read.complete)
         return std::nullopt;
     return true;
-}
-
-QString path(const QString& frame, int n, const QString& suffix)
-{
-    const QString folder = ProjectFiles::areaFolder(frame);
-    return folder.isEmpty() ? QString() : folder + QString::number(n) + suffix;
-}
-
-bool readPlacement(const QString& file, AreaPlacement& placement, int* step)
-{
-    const RecordRead read = RecordFile::load(file, placement);
-    if (step)
-        *step = placementStep(read);
-    return read.fields >= AreaPlacement::PointerFields;
-}
-
-std::optional<bool> isVisible(const QString& frame, int n, const VariablesCollection& disappeared,
-                              const VariablesCollection& variables)
-{
-    AreaCondition condition;
-    const RecordRead read =
-        RecordFile::load(ProjectFiles::areaFile(frame, n, ProjectFiles::AreaPart::Placement), condition);
-    return isVisible(condition.area, read, frame, n, disappeared, variables);
 }
 
 }  // namespace AreaFile

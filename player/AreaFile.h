@@ -9,7 +9,7 @@
 
 struct RecordRead;
 
-// The rules the game applies to an area file <n>a.dat (AreaPlacement).
+// The rules the game applies to an area's placement file (AreaPlacement).
 namespace AreaFile {
 
 // How far the placement of a file cut short can be applied, in the order the
@@ -30,14 +30,5 @@ bool hasCustomPointer(const QString& pointer);
 // area still hides it.
 std::optional<bool> isVisible(const AreaPlacement& area, const RecordRead& read, const QString& frame, int n,
                               const VariablesCollection& disappeared, const VariablesCollection& variables);
-
-// Forms that read the file themselves, for callers that name the area file.
-// Areas/<frame>/<n><suffix>, or an empty path when the frame name is not one
-// plain name.
-QString path(const QString& frame, int n, const QString& suffix);
-// Reads `file`; `step` as placementStep. True when the whole placement was read.
-bool readPlacement(const QString& file, AreaPlacement& placement, int* step = nullptr);
-std::optional<bool> isVisible(const QString& frame, int n, const VariablesCollection& disappeared,
-                              const VariablesCollection& variables);
 
 }  // namespace AreaFile

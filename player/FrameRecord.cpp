@@ -15,16 +15,11 @@ void ResetFrameRecord()
     FrameRecord::current() = FrameRecord();
 }
 
-bool ReadFrameFile(const QString& path, FrameRecord& record)
-{
-    return bool(RecordFile::load(path, static_cast<FrameFile&>(record)));
-}
-
 bool LoadFrameFile(const QString& name)
 {
     FrameRecord& record = FrameRecord::current();
     record.Name = name;
-    if (!ReadFrameFile(ProjectFiles::frameFile(name), record))
+    if (!RecordFile::load(ProjectFiles::frameFile(name), static_cast<FrameFile&>(record)))
         return false;
     ReadLinksCount();
     return true;

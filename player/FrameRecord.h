@@ -26,7 +26,3 @@ bool LoadFrameFile(const QString& name);
 // Reads the links file of the current frame again into LinksCount and returns
 // it; 0 when it cannot be read.
 qint16 ReadLinksCount();
-
-// Reads the ten values of a frame file into `record` (its other members are
-// left as they are).
-bool ReadFrameFile(const QString& path, FrameRecord& record);

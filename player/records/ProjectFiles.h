@@ -15,23 +15,23 @@ QString version();
 QString variables();
 QString projectDat();
 
-// Frames/<frame>.fme and Frames/<frame>.lks.
+// The frame file and the links file of a frame (FrameFile, LinksFile).
 QString frameFile(const QString& frame);
 QString linksFile(const QString& frame);
 
 // Areas/<frame>/, ending with a separator.
 QString areaFolder(const QString& frame);
 
-// The three files of area `n` of a frame: placement and appearance <n>a.dat,
-// action <n>b.dat, pickable object <n>c.dat.
+// The three files of area `n` of a frame: placement and appearance
+// (AreaPlacement), action (ActionRecord), pickable object (PickableRecord).
 enum class AreaPart { Placement, Action, Pickable };
 QString areaFile(const QString& frame, int n, AreaPart part);
 // Their names inside the area folder.
 QString areaFileName(int n, AreaPart part);
-// The event of `object` dropped on area `n`: <n>_<object>.drg.
+// The event of `object` dropped on area `n` (an ActionRecord).
 QString eventFile(const QString& frame, int n, const QString& object);
 
-// Areas/<object>.obj.
+// The object file of an object (ObjectFile), in Areas/.
 QString objectFile(const QString& object);
 
 // A file in Frames/, Areas/ or Icons/ named by a record (a picture, a sound,
@@ -49,14 +49,14 @@ QStringList events(const QString& frame);
 // and its events.
 QStringList areaFilePatterns(int n);
 // The events of area `n` in a listing of its frame's area folder: the
-// object of each "<n>_<object>.drg", by file name.
+// object of each of its event files, by file name.
 QStringList eventFilesOf(const QString& frame, int n);
 // The file of an event as `events` lists it ("<n>_<object>").
 QString listedEventFile(const QString& frame, const QString& listed);
-// The event file name of `object` on area `n`: "<n>_<object>.drg".
+// The name of the event file of `object` on area `n`.
 QString eventFileName(int n, const QString& object);
 
-// The name of a listed file less its four-character extension (".fme").
+// The name of a listed file less its four-character extension.
 QString withoutExtension(const QString& file);
 
 }  // namespace ProjectFiles

@@ -1,7 +1,10 @@
 #include "player/ActionRunner.h"
 #include "player/AreaFile.h"
 #include "player/ProjectPaths.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
 #include "player/state/GameVariables.h"
+#include "support/PlayerReaders.h"
 #include "support/GameFiles.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +23,7 @@ protected:
         variables.Add(QStringLiteral("zero"), 0);
         variables.Add(QStringLiteral("one"), 1);
     }
-    std::optional<bool> visible(int n) { return AreaFile::isVisible(QStringLiteral("Hall"), n, disappeared, variables); }
+    std::optional<bool> visible(int n) { return PlayerReaders::isVisible(QStringLiteral("Hall"), n, disappeared, variables); }
 
     TempProject project;
     VariablesCollection variables;
@@ -61,9 +64,9 @@ TEST_F(AreaRulesTest, ListsLongerThanTheFileFailQuickly)
     EXPECT_EQ(visible(1), std::nullopt);
     project.writeLines(QStringLiteral("Areas/Hall/2a.dat"), {QStringLiteral("0"), QStringLiteral("left")});
     AreaPlacement p;
-    int step = -1;
-    EXPECT_FALSE(AreaFile::readPlacement(project.path() + QStringLiteral("Areas/Hall/2a.dat"), p, &step));
-    EXPECT_EQ(step, 0);
+    const RecordRead read = RecordFile::load(project.path() + QStringLiteral("Areas/Hall/2a.dat"), p);
+    EXPECT_FALSE(read.complete);
+    EXPECT_EQ(AreaFile::placementStep(read), 0);
 }
 
 TEST_F(AreaRulesTest, VisibilityReadsOnlyWhatItNeeds)
@@ -77,9 +80,9 @@ TEST_F(AreaRulesTest, VisibilityReadsOnlyWhatItNeeds)
                        QStringList{QStringLiteral("left"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("10")}
                            + conditionOnOne);
     AreaPlacement p;
-    int step = -1;
-    EXPECT_FALSE(AreaFile::readPlacement(project.path() + QStringLiteral("Areas/Hall/1a.dat"), p, &step));
-    EXPECT_EQ(step, 0);
+    const RecordRead read = RecordFile::load(project.path() + QStringLiteral("Areas/Hall/1a.dat"), p);
+    EXPECT_FALSE(read.complete);
+    EXPECT_EQ(AreaFile::placementStep(read), 0);
     EXPECT_EQ(visible(1), true);
     GameVariables::change(variables, QStringLiteral("one"), 0);
     EXPECT_EQ(visible(1), false);
@@ -106,9 +109,13 @@ TEST_F(AreaRulesTest, VisibilityReadsOnlyWhatItNeeds)
 
 TEST_F(AreaRulesTest, PathsAndPointers)
 {
-    EXPECT_EQ(AreaFile::path(QStringLiteral("../x"), 1, QStringLiteral("a.dat")), QString());
-    EXPECT_EQ(AreaFile::path(QStringLiteral("Hall"), 12, QStringLiteral("b.dat")),
+    using ProjectFiles::AreaPart;
+    EXPECT_EQ(ProjectFiles::areaFile(QStringLiteral("../x"), 1, AreaPart::Placement), QString());
+    EXPECT_EQ(ProjectFiles::areaFile(QStringLiteral("Hall"), 12, AreaPart::Action),
               ProjectPaths::AreasPath + QStringLiteral("Hall/12b.dat"));
+    EXPECT_EQ(ProjectFiles::eventFile(QStringLiteral("Hall"), 3, QStringLiteral("a/b")), QString());
+    EXPECT_EQ(ProjectFiles::eventFile(QStringLiteral("Hall"), 3, QStringLiteral("Key")),
+              ProjectPaths::AreasPath + QStringLiteral("Hall/3_Key.drg"));
     EXPECT_FALSE(AreaFile::hasCustomPointer(QString()));
     EXPECT_FALSE(AreaFile::hasCustomPointer(QStringLiteral("DeFault")));
     EXPECT_TRUE(AreaFile::hasCustomPointer(QStringLiteral("hand.cur")));
@@ -141,7 +148,7 @@ TEST_F(AreaRulesTest, ActionRunsItsStepsInTheirFixedOrder)
     GameFiles::writeAction(project, QStringLiteral("Hall"), 1, a);
     RecordedEffects effects;
     const ActionOutcome outcome =
-        ActionRunner::run(AreaFile::path(QStringLiteral("Hall"), 1, QStringLiteral("b.dat")), 1, 0, effects);
+        PlayerReaders::runAction(QStringLiteral("Hall"), 1, effects);
     EXPECT_FALSE(outcome.failed);
     EXPECT_EQ(outcome.result, ActionOutcome::FrameOpened);
     EXPECT_EQ(effects.log, QStringList({QStringLiteral("var door -1"), QStringLiteral("message Creak, the door."),
@@ -153,7 +160,7 @@ TEST_F(AreaRulesTest, ActionRunsItsStepsInTheirFixedOrder)
     a = Action();
     a.disappear = 1;
     GameFiles::writeEvent(project, QStringLiteral("Hall"), 1, QStringLiteral("key"), a);
-    ActionRunner::run(AreaFile::path(QStringLiteral("Hall"), 1, QStringLiteral("_key.drg")), 1, 3, dropEffects);
+    PlayerReaders::runEvent(QStringLiteral("Hall"), 1, QStringLiteral("key"), 3, dropEffects);
     EXPECT_EQ(dropEffects.log, QStringList{QStringLiteral("remove 3")});
 }
 
@@ -169,7 +176,7 @@ TEST_F(AreaRulesTest, StopWinsOverGoToAndFailuresKeepEarlierEffects)
     GameFiles::writeAction(project, QStringLiteral("Hall"), 1, a);
     RecordedEffects effects;
     ActionOutcome outcome =
-        ActionRunner::run(AreaFile::path(QStringLiteral("Hall"), 1, QStringLiteral("b.dat")), 1, 0, effects);
+        PlayerReaders::runAction(QStringLiteral("Hall"), 1, effects);
     EXPECT_EQ(outcome.result, ActionOutcome::StopGame);
     EXPECT_TRUE(effects.log.isEmpty());
 
@@ -178,16 +185,16 @@ TEST_F(AreaRulesTest, StopWinsOverGoToAndFailuresKeepEarlierEffects)
                        {QStringLiteral("1"), QStringLiteral("\"door\""), QStringLiteral("#TRUE#"), QStringLiteral("#FALSE#"),
                         QStringLiteral("#FALSE#"), QStringLiteral("1"), QStringLiteral("\"Hi\""), QStringLiteral("one")});
     RecordedEffects cut;
-    outcome = ActionRunner::run(AreaFile::path(QStringLiteral("Hall"), 2, QStringLiteral("b.dat")), 2, 0, cut);
+    outcome = PlayerReaders::runAction(QStringLiteral("Hall"), 2, cut);
     EXPECT_TRUE(outcome.failed);
     EXPECT_EQ(outcome.result, 0);
     EXPECT_EQ(cut.log, QStringList({QStringLiteral("var door 0"), QStringLiteral("message Hi")}));
 
     // A missing click record fails; a missing event record is silent.
     RecordedEffects none;
-    EXPECT_TRUE(ActionRunner::run(AreaFile::path(QStringLiteral("Hall"), 7, QStringLiteral("b.dat")), 7, 0, none).failed);
+    EXPECT_TRUE(PlayerReaders::runAction(QStringLiteral("Hall"), 7, none).failed);
     EXPECT_FALSE(
-        ActionRunner::run(AreaFile::path(QStringLiteral("Hall"), 7, QStringLiteral("_x.drg")), 7, 1, none).failed);
+        PlayerReaders::runEvent(QStringLiteral("Hall"), 7, QStringLiteral("x"), 1, none).failed);
     EXPECT_TRUE(none.log.isEmpty());
 }
 
@@ -198,7 +205,7 @@ TEST_F(AreaRulesTest, ASoundNameThatIsNotPlainNeverLeavesTheAreasFolder)
     a.sound = QStringLiteral("../../etc/passwd");
     GameFiles::writeAction(project, QStringLiteral("Hall"), 1, a);
     RecordedEffects effects;
-    ActionRunner::run(AreaFile::path(QStringLiteral("Hall"), 1, QStringLiteral("b.dat")), 1, 0, effects);
+    PlayerReaders::runAction(QStringLiteral("Hall"), 1, effects);
     EXPECT_EQ(effects.log, QStringList{QStringLiteral("sound ")});
 }
 

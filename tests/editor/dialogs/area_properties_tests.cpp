@@ -3,7 +3,10 @@
 #include "player/ActionRunner.h"
 #include "player/AreaFile.h"
 #include "player/ProjectPaths.h"
+#include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
 #include "player/state/VariablesCollection.h"
+#include "support/PlayerReaders.h"
 #include "support/TempProject.h"
 
 #include <gtest/gtest.h>
@@ -68,7 +71,7 @@ TEST_F(AreaPropertiesTest, WhatTheEditorSavesThePlayerPlays)
     EXPECT_EQ(project.read(QStringLiteral("Areas/Hall/2c.dat")), QByteArray("1\r\n\"Door Knob\"\r\n\"knob.ico\"\r\n"));
 
     AreaPlacement placement;
-    ASSERT_TRUE(AreaFile::readPlacement(AreaFile::path(QStringLiteral("Hall"), 2, QStringLiteral("a.dat")), placement));
+    ASSERT_TRUE(RecordFile::load(ProjectFiles::areaFile(QStringLiteral("Hall"), 2, ProjectFiles::AreaPart::Placement), placement));
     EXPECT_EQ(placement.Left, 150);
     EXPECT_EQ(placement.Top, 300.5f);
     EXPECT_FALSE(placement.Transparent);
@@ -80,15 +83,15 @@ TEST_F(AreaPropertiesTest, WhatTheEditorSavesThePlayerPlays)
     variables.Add(QStringLiteral("opened"), 0);
     variables.Add(QStringLiteral("lit"), 1);
     variables.Add(QStringLiteral("awake"), 1);
-    EXPECT_EQ(AreaFile::isVisible(QStringLiteral("Hall"), 2, disappeared, variables), true);
+    EXPECT_EQ(PlayerReaders::isVisible(QStringLiteral("Hall"), 2, disappeared, variables), true);
     VariablesCollection asleep;
     asleep.Add(QStringLiteral("opened"), 0);
     asleep.Add(QStringLiteral("lit"), 1);
     asleep.Add(QStringLiteral("awake"), 0);
-    EXPECT_EQ(AreaFile::isVisible(QStringLiteral("Hall"), 2, disappeared, asleep), false);
+    EXPECT_EQ(PlayerReaders::isVisible(QStringLiteral("Hall"), 2, disappeared, asleep), false);
 
     Effects effects;
-    ActionRunner::run(AreaFile::path(QStringLiteral("Hall"), 2, QStringLiteral("b.dat")), 2, 0, effects);
+    PlayerReaders::runAction(QStringLiteral("Hall"), 2, effects);
     EXPECT_EQ(effects.log, (QStringList{QStringLiteral("var opened -1"), QStringLiteral("message The door creaks, a little."),
                                         QStringLiteral("sound creak.wav"), QStringLiteral("open Yard")}));
 
@@ -207,7 +210,7 @@ TEST_F(AreaPropertiesTest, EventsOfDroppedObjects)
     ASSERT_TRUE(AreaPropertiesFiles::saveEvent(QStringLiteral("Hall"), 3, QStringLiteral("Key"), use));
     EXPECT_TRUE(project.exists(QStringLiteral("Areas/Hall/3_Key.drg")));
     Effects effects;
-    ActionRunner::run(AreaFile::path(QStringLiteral("Hall"), 3, QStringLiteral("_Key.drg")), 3, 2, effects);
+    PlayerReaders::runEvent(QStringLiteral("Hall"), 3, QStringLiteral("Key"), 2, effects);
     EXPECT_EQ(effects.log, (QStringList{QStringLiteral("message The key turns."), QStringLiteral("remove 2")}));
 
     AreaActions loaded;

@@ -1,6 +1,7 @@
 #include "editor/shell/FrameFiles.h"
 #include "platform/ScriptedDialogs.h"
 #include "player/FrameRecord.h"
+#include "player/records/RecordSync.h"
 #include "player/ProjectPaths.h"
 #include "support/TempProject.h"
 
@@ -47,7 +48,7 @@ TEST_F(FrameFilesTest, SolidFramesTakeTheFirstFreeNumber)
 
     // The player reads what was written: colour text, never tiled, 4 seconds, sound after video.
     FrameRecord record;
-    ASSERT_TRUE(ReadFrameFile(project.path() + QStringLiteral("Frames/Solid01.fme"), record));
+    ASSERT_TRUE(RecordFile::load(project.path() + QStringLiteral("Frames/Solid01.fme"), static_cast<FrameFile&>(record)));
     EXPECT_EQ(record.FrameKind, 0);
     EXPECT_EQ(record.Background, QStringLiteral("255"));
     EXPECT_FALSE(record.Tiled);
@@ -68,7 +69,7 @@ TEST_F(FrameFilesTest, PictureFramesCopyThePictureAndAvoidTakenNames)
               QStringLiteral("forest01"));
     EXPECT_EQ(project.read(QStringLiteral("Frames/forest.jpg")), QByteArray("second"));  // copied again over the first
     FrameRecord record;
-    ASSERT_TRUE(ReadFrameFile(project.path() + QStringLiteral("Frames/forest01.fme"), record));
+    ASSERT_TRUE(RecordFile::load(project.path() + QStringLiteral("Frames/forest01.fme"), static_cast<FrameFile&>(record)));
     EXPECT_EQ(record.FrameKind, 1);
     EXPECT_EQ(record.Background, QStringLiteral("forest.jpg"));
     EXPECT_FALSE(record.Tiled);

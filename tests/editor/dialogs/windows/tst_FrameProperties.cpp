@@ -1,6 +1,7 @@
 #include "editor/dialogs/windows/frmFrameProperties.h"
 #include "platform/ScriptedDialogs.h"
 #include "player/FrameRecord.h"
+#include "player/records/RecordSync.h"
 #include "player/ProjectPaths.h"
 #include "support/TempProject.h"
 
@@ -18,7 +19,7 @@ private:
     FrameRecord saved(const QString& name)
     {
         FrameRecord record;
-        [&] { QVERIFY(ReadFrameFile(ProjectPaths::FramesPath + name + QStringLiteral(".fme"), record)); }();
+        [&] { QVERIFY(RecordFile::load(ProjectPaths::FramesPath + name + QStringLiteral(".fme"), static_cast<FrameFile&>(record))); }();
         return record;
     }
     std::unique_ptr<frmFrameProperties> open(const QString& name)

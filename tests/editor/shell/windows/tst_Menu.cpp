@@ -8,6 +8,7 @@
 #include "platform/ScriptedDialogs.h"
 #include "platform/TextMetrics.h"
 #include "player/FrameRecord.h"
+#include "player/records/RecordSync.h"
 #include "player/ProcessState.h"
 #include "player/ProjectPaths.h"
 #include "player/records/ProjectRecord.h"
@@ -438,7 +439,7 @@ private slots:
         m_menu->cmdSolidColour_Click();
         QCOMPARE(m_menu->currentPanel(), EditorPanel::EditProject);
         FrameRecord solid;
-        QVERIFY(ReadFrameFile(ProjectPaths::FramesPath + QStringLiteral("Solid01.fme"), solid));
+        QVERIFY(RecordFile::load(ProjectPaths::FramesPath + QStringLiteral("Solid01.fme"), static_cast<FrameFile&>(solid)));
         QCOMPARE(solid.FrameKind, qint16(0));
         QCOMPARE(solid.Background, QString::number(1 + 2 * 256 + 3 * 65536));
 
@@ -453,7 +454,7 @@ private slots:
         QCOMPARE(m_menu->currentPanel(), EditorPanel::EditProject);
         QCOMPARE(m_menu->initialFolder(), pictures.path());
         FrameRecord beach;
-        QVERIFY(ReadFrameFile(ProjectPaths::FramesPath + QStringLiteral("Beach.fme"), beach));
+        QVERIFY(RecordFile::load(ProjectPaths::FramesPath + QStringLiteral("Beach.fme"), static_cast<FrameFile&>(beach)));
         QCOMPARE(beach.FrameKind, qint16(1));
         QCOMPARE(beach.Background, QStringLiteral("Beach.bmp"));
         QVERIFY(beach.Tiled);
