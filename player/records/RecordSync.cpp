@@ -18,81 +18,28 @@ bool RecordSync::step(bool done)
     return true;
 }
 
-bool RecordSync::string(QString& value)
+template <typename T, typename Written>
+bool RecordSync::field(T& value, void (RecordWriter::*write)(Written), bool (RecordReader::*read)(T&))
 {
     if (!m_ok)
         return false;
     if (m_writer) {
-        m_writer->writeString(value);
+        (m_writer->*write)(value);
         return step(true);
     }
     // Read into a copy: a field that cannot be read keeps its value.
-    QString read;
-    if (!m_reader->readString(read))
+    T got{};
+    if (!(m_reader->*read)(got))
         return step(false);
-    value = read;
+    value = got;
     return step(true);
 }
 
-bool RecordSync::int16(qint16& value)
-{
-    if (!m_ok)
-        return false;
-    if (m_writer) {
-        m_writer->writeInteger(value);
-        return step(true);
-    }
-    qint16 read = 0;
-    if (!m_reader->readInt16(read))
-        return step(false);
-    value = read;
-    return step(true);
-}
-
-bool RecordSync::int32(qint32& value)
-{
-    if (!m_ok)
-        return false;
-    if (m_writer) {
-        m_writer->writeInteger(value);
-        return step(true);
-    }
-    qint32 read = 0;
-    if (!m_reader->readInt32(read))
-        return step(false);
-    value = read;
-    return step(true);
-}
-
-bool RecordSync::single(float& value)
-{
-    if (!m_ok)
-        return false;
-    if (m_writer) {
-        m_writer->writeSingle(value);
-        return step(true);
-    }
-    float read = 0;
-    if (!m_reader->readSingle(read))
-        return step(false);
-    value = read;
-    return step(true);
-}
-
-bool RecordSync::boolean(bool& value)
-{
-    if (!m_ok)
-        return false;
-    if (m_writer) {
-        m_writer->writeBoolean(value);
-        return step(true);
-    }
-    bool read = false;
-    if (!m_reader->readBoolean(read))
-        return step(false);
-    value = read;
-    return step(true);
-}
+bool RecordSync::string(QString& value) { return field(value, &RecordWriter::writeString, &RecordReader::readString); }
+bool RecordSync::int16(qint16& value) { return field(value, &RecordWriter::writeInteger, &RecordReader::readInt16); }
+bool RecordSync::int32(qint32& value) { return field(value, &RecordWriter::writeInteger, &RecordReader::readInt32); }
+bool RecordSync::single(float& value) { return field(value, &RecordWriter::writeSingle, &RecordReader::readSingle); }
+bool RecordSync::boolean(bool& value) { return field(value, &RecordWriter::writeBoolean, &RecordReader::readBoolean); }
 
 bool RecordSync::textOrNumber(QString& value, bool& bare)
 {

@@ -54,6 +54,8 @@ public:
 
 private:
     bool step(bool done);
+    template <typename T, typename Written>
+    bool field(T& value, void (RecordWriter::*write)(Written), bool (RecordReader::*read)(T&));
 
     RecordReader* m_reader = nullptr;
     RecordWriter* m_writer = nullptr;

@@ -11,15 +11,30 @@ class CachedGameRecords final : public GameRecords {
 public:
     explicit CachedGameRecords(GameRecords& source) : m_source(source) {}
 
-    LoadedRecord<FrameFile> frame(const QString& frame) override;
-    LoadedRecord<LinksFile> links(const QString& frame) override;
-    LoadedRecord<AreaPlacement> placement(const QString& frame, int n) override;
-    LoadedRecord<AreaPlacement> condition(const QString& frame, int n) override;
-    LoadedRecord<ActionRecord> action(const QString& frame, int n) override;
-    LoadedRecord<ActionRecord> event(const QString& frame, int n, const QString& object) override;
-    LoadedRecord<PickableRecord> pickable(const QString& frame, int n) override;
-    LoadedRecord<ObjectFile> object(const QString& object) override;
-    LoadedRecord<VariablesFile> variables() override;
+    LoadedRecord<FrameFile> frame(const QString& f) override { return kept(m_frames, Key(f), [&] { return m_source.frame(f); }); }
+    LoadedRecord<LinksFile> links(const QString& f) override { return kept(m_links, Key(f), [&] { return m_source.links(f); }); }
+    LoadedRecord<AreaPlacement> placement(const QString& f, int n) override
+    {
+        return kept(m_placements, Key(f, n), [&] { return m_source.placement(f, n); });
+    }
+    LoadedRecord<AreaPlacement> condition(const QString& f, int n) override
+    {
+        return kept(m_conditions, Key(f, n), [&] { return m_source.condition(f, n); });
+    }
+    LoadedRecord<ActionRecord> action(const QString& f, int n) override
+    {
+        return kept(m_actions, Key(f, n), [&] { return m_source.action(f, n); });
+    }
+    LoadedRecord<ActionRecord> event(const QString& f, int n, const QString& o) override
+    {
+        return kept(m_events, Key(f, n, o), [&] { return m_source.event(f, n, o); });
+    }
+    LoadedRecord<PickableRecord> pickable(const QString& f, int n) override
+    {
+        return kept(m_pickables, Key(f, n), [&] { return m_source.pickable(f, n); });
+    }
+    LoadedRecord<ObjectFile> object(const QString& o) override { return kept(m_objects, Key(o), [&] { return m_source.object(o); }); }
+    LoadedRecord<VariablesFile> variables() override { return kept(m_variables, Key(), [&] { return m_source.variables(); }); }
 
     // Forgets everything read, so that the next requests read again.
     void clear();
@@ -40,7 +55,13 @@ private:
     using Cache = QHash<Key, LoadedRecord<Record>>;
 
     template <typename Record, typename Read>
-    static LoadedRecord<Record> kept(Cache<Record>& cache, const Key& key, Read read);
+    static LoadedRecord<Record> kept(Cache<Record>& cache, const Key& key, Read read)
+    {
+        const auto found = cache.constFind(key);
+        if (found != cache.constEnd())
+            return found.value();
+        return cache.insert(key, read()).value();
+    }
 
     GameRecords& m_source;
     Cache<FrameFile> m_frames;

@@ -35,9 +35,6 @@ bool HeadlessGameView::canShow(const QString& file) const
     return !file.isEmpty() && (!m_filesChecked || FileNames::exists(file));
 }
 
-void HeadlessGameView::frameChanged(const FrameRecord&) {}
-void HeadlessGameView::adventureMessage(const QString& text) { m_messages.append({text, Message::Kind::Game}); }
-void HeadlessGameView::failure(const QString& text) { m_messages.append({text, Message::Kind::Failure}); }
 
 QString HeadlessGameView::soundtrackStatus()
 {
@@ -50,22 +47,11 @@ void HeadlessGameView::openSoundtrack(const QString& file)
     m_soundtrackOpen = !file.isEmpty();
 }
 
-void HeadlessGameView::playSoundtrack() { m_soundtrackPlaying = m_soundtrackOpen; }
-
 void HeadlessGameView::closeSoundtrack()
 {
     m_soundtrackOpen = false;
     m_soundtrackPlaying = false;
 }
-
-void HeadlessGameView::openSound(const QString&) {}
-void HeadlessGameView::playSound() {}
-void HeadlessGameView::closeSound() {}
-void HeadlessGameView::beforeVideo() {}
-void HeadlessGameView::playVideo(const QString&) {}
-void HeadlessGameView::stopVideo() {}
-void HeadlessGameView::showBackground(const FrameBackground&) {}
-void HeadlessGameView::clearAreas() {}
 
 bool HeadlessGameView::createArea(const AreaLook& look)
 {
@@ -74,19 +60,6 @@ bool HeadlessGameView::createArea(const AreaLook& look)
     return !(look.pointerRead && look.pointer && !canShow(*look.pointer));
 }
 
-void HeadlessGameView::setAreaVisible(int, bool) {}
-
-bool HeadlessGameView::addInventoryObject(int, const QString&, const QString& iconFile, const QRect&)
-{
-    return canShow(iconFile);
-}
-
-void HeadlessGameView::removeInventoryObject(int) {}
-void HeadlessGameView::clearInventory() {}
-void HeadlessGameView::raiseInventory() {}
-void HeadlessGameView::setDurationTimer(bool, int) { m_timerElapsed = 0; }
-void HeadlessGameView::showFrame() {}
-void HeadlessGameView::afterFrameOpened(const QString& name) { m_frames.append(name); }
 
 void HeadlessGameView::gameStopped()
 {

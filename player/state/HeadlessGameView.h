@@ -39,31 +39,35 @@ public:
     // when the timer was last set.
     void letTimePass(GameSession& session, qint64 milliseconds);
 
-    void frameChanged(const FrameRecord& frame) override;
-    void adventureMessage(const QString& text) override;
-    void failure(const QString& text) override;
+    // What is kept or answered.
+    void adventureMessage(const QString& text) override { m_messages.append({text, Message::Kind::Game}); }
+    void failure(const QString& text) override { m_messages.append({text, Message::Kind::Failure}); }
+    void afterFrameOpened(const QString& name) override { m_frames.append(name); }
     QString soundtrackStatus() override;
     void openSoundtrack(const QString& file) override;
-    void playSoundtrack() override;
+    void playSoundtrack() override { m_soundtrackPlaying = m_soundtrackOpen; }
     void closeSoundtrack() override;
-    void openSound(const QString& file) override;
-    void playSound() override;
-    void closeSound() override;
-    void beforeVideo() override;
-    void playVideo(const QString& file) override;
-    void stopVideo() override;
-    void showBackground(const FrameBackground& background) override;
-    void clearAreas() override;
     bool createArea(const AreaLook& look) override;
-    void setAreaVisible(int n, bool visible) override;
-    bool addInventoryObject(int k, const QString& name, const QString& iconFile, const QRect& cellTwips) override;
-    void removeInventoryObject(int k) override;
-    void clearInventory() override;
-    void raiseInventory() override;
-    void setDurationTimer(bool enabled, int intervalMs) override;
-    void showFrame() override;
-    void afterFrameOpened(const QString& name) override;
+    bool addInventoryObject(int, const QString&, const QString& iconFile, const QRect&) override { return canShow(iconFile); }
+    // The count towards the frame's duration starts anew.
+    void setDurationTimer(bool, int) override { m_timerElapsed = 0; }
     void gameStopped() override;
+
+    // Nothing is drawn and nothing plays.
+    void frameChanged(const FrameRecord&) override {}
+    void openSound(const QString&) override {}
+    void playSound() override {}
+    void closeSound() override {}
+    void beforeVideo() override {}
+    void playVideo(const QString&) override {}
+    void stopVideo() override {}
+    void showBackground(const FrameBackground&) override {}
+    void clearAreas() override {}
+    void setAreaVisible(int, bool) override {}
+    void removeInventoryObject(int) override {}
+    void clearInventory() override {}
+    void raiseInventory() override {}
+    void showFrame() override {}
 
 private:
     bool canShow(const QString& file) const;
