@@ -1,6 +1,7 @@
 #include "apps/playtest/PlaytestState.h"
 
 #include "player/GameGeometry.h"
+#include "player/state/GameSession.h"
 #include "player/windows/Game.h"
 #include "player/windows/ImageControl.h"
 #include "player/Twips.h"
@@ -18,8 +19,23 @@ PlaytestState PlaytestState::capture()
     const Game* game = Game::loaded();
     if (!game || !game->isVisible())
         return state;
-    state.gameShown = true;
     const GameSession& session = game->session();
+    const bool welcomeShown = state.welcome;
+    state = ofSession(session);
+    state.welcome = welcomeShown;
+    // Where an area lies on screen is the window's: an unstretched area
+    // takes the size of its picture. Only areas with a control are shown.
+    const auto& controls = game->areas();
+    state.areas.removeIf([&controls](const Area& area) { return area.n >= int(controls.size()); });
+    for (Area& area : state.areas)
+        area.twips = controls[size_t(area.n)]->twipsGeometry();
+    return state;
+}
+
+PlaytestState PlaytestState::ofSession(const GameSession& session)
+{
+    PlaytestState state;
+    state.gameShown = true;
     state.frame = session.frame().Name;
     for (const ClassVariable& variable : session.variables())
         state.variables.append({variable.Name, variable.Value});
@@ -30,12 +46,9 @@ PlaytestState PlaytestState::capture()
         const QRect cell = GameGeometry::inventoryCell(int(k), ProjectRecord::current().ScreenWidth);
         state.inventory.append({names[k - 1], double(cell.left()) / Twips::kPerPixel, double(cell.top()) / Twips::kPerPixel});
     }
-    // Where an area lies on screen is the window's: an unstretched area
-    // takes the size of its picture.
-    const auto& controls = game->areas();
     const QList<GameSession::Area>& areas = session.areas();
-    for (qsizetype n = 1; n <= areas.size() && n < qsizetype(controls.size()); ++n)
-        state.areas.append({int(n), controls[size_t(n)]->twipsGeometry(), areas[n - 1].visible});
+    for (qsizetype n = 1; n <= areas.size(); ++n)
+        state.areas.append({int(n), areas[n - 1].twips, areas[n - 1].visible});
     return state;
 }
 

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class GameSession;
+
 // What the game looks like between two script steps: the frame on screen and
 // the game window's state, or that no game is on screen. Expectations are
 // checked against it and the log records it after every step.
@@ -33,6 +35,9 @@ struct PlaytestState {
 
     // Reads the player's windows as they are now.
     static PlaytestState capture();
+    // A game on screen as its session holds it, the areas where the session
+    // placed them.
+    static PlaytestState ofSession(const GameSession& session);
 
     // The value GetVariableValue gives: the first variable of that name
     // (names compared exactly), -1 when there is none.

@@ -173,12 +173,7 @@ std::optional<QString> SessionPlayer::play(const PlaytestCommand& c)
     case Kind::Answer:
     case Kind::Screenshot:
         break;
-    case Kind::ExpectFrame:
-    case Kind::ExpectVar:
-    case Kind::ExpectInventory:
-    case Kind::ExpectVisible:
-    case Kind::ExpectMessage:
-    case Kind::ExpectWelcome:
+    default:  // the expectations
         return PlaytestExpectation::check(c, state(), m_view.lastMessage());
     }
     // An action that stopped the game brings the welcome window back.
@@ -189,23 +184,10 @@ std::optional<QString> SessionPlayer::play(const PlaytestCommand& c)
 
 PlaytestState SessionPlayer::state() const
 {
-    PlaytestState state;
-    state.welcome = !m_gameShown;
-    if (!m_gameShown)
+    if (!m_gameShown) {
+        PlaytestState state;
+        state.welcome = true;
         return state;
-    state.gameShown = true;
-    state.frame = m_session.frame().Name;
-    for (const ClassVariable& variable : m_session.variables())
-        state.variables.append({variable.Name, variable.Value});
-    for (const ClassVariable& entry : m_session.disappeared())
-        state.disappeared.append({entry.Name, entry.Value});
-    const QStringList& names = m_session.inventory();
-    for (qsizetype k = 1; k <= names.size(); ++k) {
-        const QRect cell = GameGeometry::inventoryCell(int(k), ProjectRecord::current().ScreenWidth);
-        state.inventory.append({names[k - 1], double(cell.left()) / Twips::kPerPixel, double(cell.top()) / Twips::kPerPixel});
     }
-    const QList<GameSession::Area>& areas = m_session.areas();
-    for (qsizetype n = 1; n <= areas.size(); ++n)
-        state.areas.append({int(n), areas[n - 1].twips, areas[n - 1].visible});
-    return state;
+    return PlaytestState::ofSession(m_session);
 }
