@@ -14,15 +14,9 @@ const QString kObject = QStringLiteral(".obj");
 
 QString partSuffix(AreaPart part)
 {
-    switch (part) {
-    case AreaPart::Placement:
-        return QStringLiteral("a.dat");
-    case AreaPart::Action:
-        return QStringLiteral("b.dat");
-    case AreaPart::Pickable:
-        return QStringLiteral("c.dat");
-    }
-    return {};
+    // In the order of AreaPart.
+    static const char* const suffixes[] = {"a.dat", "b.dat", "c.dat"};
+    return QLatin1String(suffixes[int(part)]);
 }
 
 QStringList listed(const QString& folder, const QString& pattern)

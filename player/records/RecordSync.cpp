@@ -60,58 +60,42 @@ bool RecordSync::textOrNumber(QString& value, bool& bare)
     return step(true);
 }
 
-bool RecordSync::stringList(QStringList& values)
+template <typename Count, typename Item, typename SyncItem>
+bool RecordSync::counted(QList<Item>& values, bool (RecordSync::*syncCount)(Count&), SyncItem syncItem)
 {
     if (!m_ok)
         return false;
     if (m_writer) {
-        const qsizetype count = std::min<qsizetype>(values.size(), std::numeric_limits<qint16>::max());
-        qint16 written = qint16(count);
-        int16(written);
-        for (qsizetype i = 0; i < count; ++i)
-            string(values[i]);
+        Count count = Count(std::min<qsizetype>(values.size(), std::numeric_limits<Count>::max()));
+        (this->*syncCount)(count);
+        for (Count i = 0; i < count; ++i)
+            syncItem(values[i]);
         return true;
     }
-    qint16 count = 0;
-    if (!int16(count))
+    Count count = 0;
+    if (!(this->*syncCount)(count))
         return false;
     values.clear();
-    // Each name is read before it is kept: a count the file does not back
+    // Each item is read before it is kept: a count the file does not back
     // ends at the end of the file, not in a long loop.
-    for (qint16 i = 0; i < count; ++i) {
-        QString name;
-        if (!string(name))
+    for (Count i = 0; i < count; ++i) {
+        Item item{};
+        if (!syncItem(item))
             return false;
-        values << name;
+        values.append(item);
     }
     return true;
 }
 
+bool RecordSync::stringList(QStringList& values)
+{
+    return counted(values, &RecordSync::int16, [this](QString& name) { return string(name); });
+}
+
 bool RecordSync::namedValues(QList<QPair<QString, qint16>>& values)
 {
-    if (!m_ok)
-        return false;
-    if (m_writer) {
-        qint32 count = qint32(std::min<qsizetype>(values.size(), std::numeric_limits<qint32>::max()));
-        int32(count);
-        for (qint32 i = 0; i < count; ++i) {
-            string(values[i].first);
-            int16(values[i].second);
-        }
-        return true;
-    }
-    qint32 count = 0;
-    if (!int32(count))
-        return false;
-    values.clear();
-    for (qint32 i = 0; i < count; ++i) {
-        QString name;
-        qint16 value = 0;
-        if (!string(name) || !int16(value))
-            return false;
-        values.append({name, value});
-    }
-    return true;
+    return counted(values, &RecordSync::int32,
+                   [this](QPair<QString, qint16>& pair) { return string(pair.first) && int16(pair.second); });
 }
 
 bool RecordSync::skip(int count)

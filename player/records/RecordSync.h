@@ -54,6 +54,8 @@ public:
 
 private:
     bool step(bool done);
+    template <typename Count, typename Item, typename SyncItem>
+    bool counted(QList<Item>& values, bool (RecordSync::*syncCount)(Count&), SyncItem syncItem);
     template <typename T, typename Written>
     bool field(T& value, void (RecordWriter::*write)(Written), bool (RecordReader::*read)(T&));
 
