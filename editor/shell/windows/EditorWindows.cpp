@@ -85,6 +85,12 @@ void EditorWindows::rebuildFramesList(bool icons) { framesWindow()->ListFrames(i
 // Opened by the frame editing window, which is not made yet.
 void EditorWindows::editFrame(const QString&) {}
 
+// The area dialog's answers; the dialog is being built.
+void EditorWindows::openAreaProperties(int, const QRectF&) {}
+bool EditorWindows::openNewArea(int, const QRectF&) { return false; }
+void EditorWindows::saveAreaPosition(int, const QRectF&) {}
+void EditorWindows::openObjectEvent(int, const QString&) {}
+
 void EditorWindows::openFrameProperties(const QString& frame)
 {
     frmFrameProperties dialog(m_menu);

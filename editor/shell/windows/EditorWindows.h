@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRectF>
 #include <QString>
 
 class frmFrames;
@@ -43,6 +44,15 @@ protected:
     // The properties of a project being created, over the new-project dialog.
     virtual void openNewProjectProperties();
     virtual void openDistributionBuilder();
+    // The area dialog in its four uses by the frame editor, each with the
+    // area number n in StatusText: the properties of area n; a new area n
+    // just drawn at `twips` (false when the author cancelled it, StatusText
+    // "cancel"); the hidden load and save of area n after a move, with its
+    // new rectangle; the event of `object` dropped on area n.
+    virtual void openAreaProperties(int n, const QRectF& twips);
+    virtual bool openNewArea(int n, const QRectF& twips);
+    virtual void saveAreaPosition(int n, const QRectF& twips);
+    virtual void openObjectEvent(int n, const QString& object);
     // Shows a modal dialog and gives its result.
     virtual int runModal(QDialog& dialog);
     // Closing the main window ends the editor, with every window it opened.
