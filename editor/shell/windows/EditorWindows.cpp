@@ -6,9 +6,14 @@
 #include "editor/shell/FrameFiles.h"
 #include "editor/shell/windows/frmFrames.h"
 #include "editor/shell/windows/frmLoadProject.h"
+#include "editor/shell/windows/frmMain.h"
 #include "editor/shell/windows/frmMenu.h"
 #include "editor/shell/windows/frmNewProject.h"
 #include "editor/shell/windows/frmObjects.h"
+#include "platform/Dialogs.h"
+#include "player/FrameRecord.h"
+#include "player/ProcessState.h"
+#include "player/records/ProjectFiles.h"
 
 #include <QApplication>
 #include <QTabWidget>
@@ -67,8 +72,35 @@ void EditorWindows::showFramesWindow(bool shown)
     }
 }
 
-// The frame editing window is not made yet: there is nothing to show.
-void EditorWindows::showFrameEditor(bool) {}
+frmMain* EditorWindows::frameEditor()
+{
+    if (!m_canvas) {
+        m_canvas = new frmMain(m_menu);
+        // Closing the canvas is the Edit frame panel's "Done".
+        connect(m_canvas, &frmMain::closedByAuthor, m_menu, &frmMenu::Command10_Click);
+        connect(m_canvas, &frmMain::eventsChanged, m_menu, &frmMenu::RefreshEventsList);
+        connect(m_canvas, &frmMain::areaPropertiesRequested, this,
+                [this](int n, const QRectF& twips) { openAreaProperties(n, twips); });
+        connect(m_canvas, &frmMain::newAreaDrawn, this,
+                [this](int n, const QRectF& twips, bool* kept) { *kept = openNewArea(n, twips); });
+        connect(m_canvas, &frmMain::areaMoved, this,
+                [this](int n, const QRectF& twips) { saveAreaPosition(n, twips); });
+        connect(m_canvas, &frmMain::objectDropped, this,
+                [this](int n, const QString& object) { openObjectEvent(n, object); });
+    }
+    return m_canvas;
+}
+
+// The canvas stands to the right of the main window while a frame is edited.
+void EditorWindows::showFrameEditor(bool shown)
+{
+    if (shown) {
+        frameEditor()->move(m_menu->frameGeometry().topRight());
+        frameEditor()->show();
+    } else if (m_canvas) {
+        m_canvas->hide();
+    }
+}
 
 void EditorWindows::showObjectsWindow(bool shown)
 {
@@ -82,8 +114,21 @@ void EditorWindows::showObjectsWindow(bool shown)
 
 void EditorWindows::rebuildFramesList(bool icons) { framesWindow()->ListFrames(icons); }
 
-// Opened by the frame editing window, which is not made yet.
-void EditorWindows::editFrame(const QString&) {}
+void EditorWindows::editFrame(const QString& frame)
+{
+    if (frame.isEmpty() || !LoadFrameFile(frame)) {
+        // The canvas is not opened on a frame it could not read: saving its
+        // areas would write beside a frame that is not there.
+        MsgBox(QStringLiteral("Unable to load '") + ProjectFiles::frameFile(frame) + QStringLiteral("'"));
+        return;
+    }
+    ProcessState::StatusText = QStringLiteral("0");
+    frmMain* canvas = frameEditor();
+    canvas->ChangeResolution();
+    canvas->showBackground(FrameRecord::current());
+    canvas->LoadEditorAreas();
+    m_menu->ShowPanel(EditorPanel::EditFrame);
+}
 
 // The area dialog's answers; the dialog is being built.
 void EditorWindows::openAreaProperties(int, const QRectF&) {}
@@ -93,6 +138,10 @@ void EditorWindows::openObjectEvent(int, const QString&) {}
 
 void EditorWindows::openFrameProperties(const QString& frame)
 {
+    if (frame.isEmpty()) {
+        MsgBox(QStringLiteral("Please select a frame."), Dialogs::Icon::Information);
+        return;
+    }
     frmFrameProperties dialog(m_menu);
     dialog.SetTab();
     dialog.LoadFrameProperties(frame);

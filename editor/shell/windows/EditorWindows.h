@@ -6,6 +6,7 @@
 #include <QString>
 
 class frmFrames;
+class frmMain;
 class frmMenu;
 class frmObjects;
 class QDialog;
@@ -29,6 +30,8 @@ public:
     // The side windows, made (and wired) when first needed.
     frmFrames* framesWindow();
     frmObjects* objectsWindow();
+    // The frame editing canvas, made (and wired) when first needed.
+    frmMain* frameEditor();
 
 protected:
     virtual void showFramesWindow(bool shown);
@@ -62,4 +65,5 @@ private:
     frmMenu* m_menu;
     QPointer<frmFrames> m_frames;
     QPointer<frmObjects> m_objects;
+    QPointer<frmMain> m_canvas;
 };

@@ -148,11 +148,8 @@ void frmFrames::mnuFrameEdit_Click()
     emit editFrameRequested(selectedFrame());
 }
 
-void frmFrames::mnuFrameProperties_Click()
-{
-    if (LView->count() > 0)
-        emit framePropertiesRequested(selectedFrame());
-}
+// With no frame selected the coordinator tells the author.
+void frmFrames::mnuFrameProperties_Click() { emit framePropertiesRequested(selectedFrame()); }
 
 void frmFrames::mnuFrameRemove_Click()
 {

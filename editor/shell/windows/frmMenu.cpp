@@ -478,12 +478,8 @@ void frmMenu::cmdEditSelectedFrame_Click()
     emit editFrameRequested(frame);
 }
 
-void frmMenu::cmdFrameProperties_Click()
-{
-    const QString frame = selectedFrame();
-    if (!frame.isEmpty())
-        emit framePropertiesRequested(frame);
-}
+// With no frame selected the coordinator tells the author.
+void frmMenu::cmdFrameProperties_Click() { emit framePropertiesRequested(selectedFrame()); }
 
 void frmMenu::cmdRemoveSelectedFrame_Click()
 {

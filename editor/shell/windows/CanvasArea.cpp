@@ -1,0 +1,153 @@
+#include "editor/shell/windows/CanvasArea.h"
+
+#include "editor/shell/windows/frmObjects.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double kTwipsPerPixel = 15.0;
+
+bool carriesObject(const QMimeData* data) { return data && data->hasFormat(QLatin1String(frmObjects::kObjectMimeType)); }
+}  // namespace
+
+CanvasArea::CanvasArea(int index, QWidget* parent)
+    : QWidget(parent)
+    , m_index(index)
+{
+    setAcceptDrops(true);
+    setMouseTracking(true);
+    setCursor(Qt::SizeAllCursor);
+    setIndex(index);
+}
+
+void CanvasArea::setIndex(int index)
+{
+    m_index = index;
+    setObjectName(QStringLiteral("Area"));
+    setAccessibleName(QStringLiteral("Area ") + QString::number(index));
+    update();
+}
+
+void CanvasArea::setPicture(const QPixmap& picture, bool stretch)
+{
+    m_picture = picture;
+    m_stretch = stretch;
+    update();
+}
+
+void CanvasArea::setTwipsGeometry(const QRectF& twips)
+{
+    m_twips = twips;
+    // At least one pixel, so that a rectangle being drawn is seen at once.
+    setGeometry(int(std::lround(twips.left() / kTwipsPerPixel)), int(std::lround(twips.top() / kTwipsPerPixel)),
+                std::max(1, int(std::lround(twips.width() / kTwipsPerPixel))),
+                std::max(1, int(std::lround(twips.height() / kTwipsPerPixel))));
+}
+
+void CanvasArea::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect inside = rect().adjusted(0, 0, -1, -1);
+    const QColor outline = m_hovered ? QColor(255, 160, 0) : QColor(0, 120, 215);
+    if (m_picture.isNull()) {
+        QColor tint = outline;
+        tint.setAlpha(m_hovered ? 90 : 45);
+        painter.fillRect(rect(), tint);
+        painter.setPen(QPen(outline, 1, Qt::DashLine));
+        painter.drawRect(inside);
+        painter.setPen(outline.darker(150));
+        painter.drawText(rect(), Qt::AlignCenter, QString::number(m_index));
+        return;
+    }
+    if (m_stretch)
+        painter.drawPixmap(rect(), m_picture);
+    else
+        painter.drawPixmap(0, 0, m_picture);
+    if (m_hovered) {
+        QColor tint = outline;
+        tint.setAlpha(60);
+        painter.fillRect(rect(), tint);
+    }
+    painter.setPen(QPen(outline, 1));
+    painter.drawRect(inside);
+}
+
+void CanvasArea::enterEvent(QEnterEvent*)
+{
+    m_hovered = true;
+    update();
+}
+
+void CanvasArea::leaveEvent(QEvent*)
+{
+    m_hovered = false;
+    update();
+}
+
+void CanvasArea::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        emit contextRequested(m_index, event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_dragging = true;
+    m_moved = false;
+    m_grab = QPointF(std::round(event->position().x() * kTwipsPerPixel),
+                     std::round(event->position().y() * kTwipsPerPixel));
+    raise();
+}
+
+void CanvasArea::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_dragging)
+        return;
+    m_moved = true;
+    const QPoint inParent = mapToParent(event->position().toPoint());
+    move(int(std::lround(inParent.x() - m_grab.x() / kTwipsPerPixel)),
+         int(std::lround(inParent.y() - m_grab.y() / kTwipsPerPixel)));
+}
+
+void CanvasArea::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !m_dragging)
+        return;
+    m_dragging = false;
+    const QPoint inParent = mapToParent(event->position().toPoint());
+    // Where the widget stands now is only a preview; the canvas decides.
+    setTwipsGeometry(m_twips);
+    if (!m_moved)
+        return;
+    // The preview followed the mouse in whole pixels; the new corner is
+    // computed in twips from the release point and the grab offset.
+    const QPointF corner(inParent.x() * kTwipsPerPixel - m_grab.x(), inParent.y() * kTwipsPerPixel - m_grab.y());
+    emit moveFinished(m_index, corner, inParent);
+}
+
+void CanvasArea::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (carriesObject(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void CanvasArea::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (carriesObject(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void CanvasArea::dropEvent(QDropEvent* event)
+{
+    if (!carriesObject(event->mimeData()))
+        return;
+    event->acceptProposedAction();
+    emit objectDropped(m_index,
+                       QString::fromUtf8(event->mimeData()->data(QLatin1String(frmObjects::kObjectMimeType))));
+}
