@@ -210,6 +210,50 @@ private slots:
         QVERIFY(!m_canvas->isVisible());
     }
 
+    void picturesAreStretchedOrTiledAndAMissingTileIsTheWindowColour()
+    {
+        QImage tile(8, 4, QImage::Format_RGB32);
+        tile.fill(Qt::green);
+        QVERIFY(tile.save(m_project->path() + QStringLiteral("Frames/tile.png")));
+        QVERIFY(tile.save(m_project->path() + QStringLiteral("Areas/door.png")));
+        const QByteArray tiled = "1\r\n\"tile.png\"\r\n#TRUE#\r\n#FALSE#\r\n\"\"\r\n#FALSE#\r\n0\r\n\"\"\r\n\"\"\r\n#TRUE#\r\n";
+        m_project->write(QStringLiteral("Frames/Hall.fme"), tiled);
+        m_project->write(QStringLiteral("Areas/Hall/1a.dat"),
+                         "15\r\n15\r\n300\r\n300\r\n#FALSE#\r\n#TRUE#\r\n\"door.png\"\r\n1\r\n\"DEFAULT\"\r\n0\r\n");
+        m_project->write(QStringLiteral("Areas/Hall/2a.dat"), placement(3000, 3000, 300, 300));
+        openHall(0, 2);
+        QCOMPARE(m_canvas->tilePicture().size(), QSize(8, 4));
+        QCOMPARE(m_canvas->palette().color(QPalette::Window), QColor(Qt::black));
+        QCOMPARE(m_canvas->grab().toImage().pixelColor(300, 300), QColor(Qt::green));
+        QVERIFY(m_canvas->area(1)->hasPicture());
+        QVERIFY(!m_canvas->area(2)->hasPicture());
+
+        // Stretched over the whole background.
+        m_project->write(QStringLiteral("Frames/Hall.fme"), QByteArray(tiled).replace("#TRUE#\r\n#FALSE#", "#FALSE#\r\n#FALSE#"));
+        m_menu->ShowPanel(EditorPanel::EditProject);
+        m_menu->cmdEditSelectedFrame_Click();
+        QVERIFY(m_canvas->tilePicture().isNull());
+        QCOMPARE(m_canvas->grab().toImage().pixelColor(600, 450), QColor(Qt::green));
+
+        // A tile that is not there: nothing to repeat, the window stays black.
+        m_project->write(QStringLiteral("Frames/Hall.fme"), QByteArray(tiled).replace("tile.png", "gone.png"));
+        m_menu->ShowPanel(EditorPanel::EditProject);
+        m_menu->cmdEditSelectedFrame_Click();
+        QCOMPARE(m_canvas->grab().toImage().pixelColor(300, 300), QColor(Qt::black));
+        QVERIFY(m_dialogs->shown().isEmpty());
+    }
+
+    void aFrameThatCannotBeReadIsNotOpened()
+    {
+        m_project->write(QStringLiteral("Frames/Hall.fme"), "0\r\n");
+        m_menu->ShowPanel(EditorPanel::EditProject);
+        m_editor->framesWindow()->LView->setCurrentRow(0);
+        m_menu->cmdEditSelectedFrame_Click();
+        QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Unable to load '") + m_project->path()
+                                                     + QStringLiteral("Frames/Hall.fme'")});
+        QCOMPARE(m_menu->currentPanel(), EditorPanel::EditProject);
+    }
+
     void framePropertiesWithNoFrameSelectedAsk()
     {
         QFile::remove(m_project->path() + QStringLiteral("Frames/Hall.fme"));
