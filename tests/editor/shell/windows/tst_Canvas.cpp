@@ -208,6 +208,20 @@ private slots:
         m_canvas->close();
         QCOMPARE(m_menu->currentPanel(), EditorPanel::EditProject);
         QVERIFY(!m_canvas->isVisible());
+
+        // The frames list opens the same canvas by double-click and "Edit...".
+        frmFrames* frames = m_editor->framesWindow();
+        frames->LView->setCurrentRow(0);
+        frames->LView_ItemClick();
+        frames->LView_Click();
+        frames->LView_DblClick();
+        QVERIFY(m_canvas->isVisible());
+        QCOMPARE(m_menu->currentPanel(), EditorPanel::EditFrame);
+        m_menu->Command10_Click();
+        QVERIFY(!m_canvas->isVisible());
+        frames->mnuFrameEdit_Click();
+        QVERIFY(m_canvas->isVisible());
+        QCOMPARE(m_editor->frameEditor(), m_canvas);
     }
 
     void picturesAreStretchedOrTiledAndAMissingTileIsTheWindowColour()
