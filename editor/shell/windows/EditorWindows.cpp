@@ -76,6 +76,9 @@ frmMain* EditorWindows::frameEditor()
 {
     if (!m_canvas) {
         m_canvas = new frmMain(m_menu);
+        // It stands to the right of the main window; where the author puts
+        // it afterwards is kept while the panels change.
+        m_canvas->move(m_menu->frameGeometry().topRight());
         // Closing the canvas is the Edit frame panel's "Done".
         connect(m_canvas, &frmMain::closedByAuthor, m_menu, &frmMenu::Command10_Click);
         connect(m_canvas, &frmMain::eventsChanged, m_menu, &frmMenu::RefreshEventsList);
@@ -91,11 +94,10 @@ frmMain* EditorWindows::frameEditor()
     return m_canvas;
 }
 
-// The canvas stands to the right of the main window while a frame is edited.
+// The canvas is there while a frame is edited.
 void EditorWindows::showFrameEditor(bool shown)
 {
     if (shown) {
-        frameEditor()->move(m_menu->frameGeometry().topRight());
         frameEditor()->show();
     } else if (m_canvas) {
         m_canvas->hide();
