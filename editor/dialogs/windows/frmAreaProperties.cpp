@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -178,6 +179,7 @@ QWidget* frmAreaProperties::appearanceTab()
     auto* command6 = button(QStringLiteral("Remove"), "Command6", QStringLiteral("Remove the picture"));
     StretchOption = named(new QCheckBox(QStringLiteral("Fit to selected area.")), "StretchOption", QStringLiteral("Fit to selected area."));
     Image1 = previewImage("Image1", QStringLiteral("Picture preview"));
+    Image1->installEventFilter(this);
     auto* pictureLayout = new QGridLayout;
     pictureLayout->addWidget(Combo2, 0, 0, 1, 2);
     pictureLayout->addWidget(command5, 1, 0);
@@ -624,6 +626,15 @@ void frmAreaProperties::Command1_Click()
 }
 
 void frmAreaProperties::reject() { Command1_Click(); }
+
+bool frmAreaProperties::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Image1 && event->type() == QEvent::MouseButtonRelease) {
+        AppearanceOption[1]->setChecked(true);
+        RefreshEnabled();
+    }
+    return QDialog::eventFilter(watched, event);
+}
 
 void frmAreaProperties::preview(QComboBox* combo, QLabel* image)
 {

@@ -34,6 +34,8 @@ public:
     void Command1_Click();  // Cancel
     // The title bar's close box cancels, as "Cancel" does.
     void reject() override;
+    // Clicking the picture's preview chooses a picture for the area.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // 0: an area's properties; 1: the event of an object dropped on it.
     void SetType(int type);
     void RefreshIconsList();

@@ -454,6 +454,53 @@ private slots:
         QVERIFY2(saved.startsWith(QStringLiteral("2\r\n\"Variable03\"\r\n\"variable01\"")), qPrintable(saved));
     }
 
+    void unwritableFilesAndUnplainNamesAreToldAndNeverBecomePaths()
+    {
+        // The frame's area folder cannot be made: a file holds its name.
+        m_project->write(QStringLiteral("Areas/Hall"), "not a folder");
+        {
+            auto d = open(0, false);
+            QVERIFY(d->Command2_Click());  // told, and the dialog still closes
+            QCOMPARE(m_dialogs->shown().size(), 1);
+            QCOMPARE(m_dialogs->shown().first().text,
+                     QStringLiteral("Unable to save Area properties. Please verify that project files are not Read-Only."));
+            QCOMPARE(m_project->read(QStringLiteral("Areas/Hall")), QByteArray("not a folder"));
+        }
+        QFile::remove(ProjectPaths::AreasPath + QStringLiteral("Hall"));
+        ProcessState::StatusText = QStringLiteral("2");
+        m_dialogs->clear();
+        {
+            auto d = open(0, false);
+            d->ObjectOption[0]->click();
+            d->TextObjectName->setText(QStringLiteral("../Escape"));
+            pick(d->Combo5, QStringLiteral("knob.ico"));
+            QVERIFY(d->Command2_Click());
+            QVERIFY2(m_dialogs->shown().first().text.startsWith(QStringLiteral("Unable to save Area properties.")), qPrintable(m_dialogs->shown().first().text));
+            QVERIFY(!m_project->exists(QStringLiteral("Escape.obj")));
+        }
+        ProcessState::StatusText = QStringLiteral("2");
+        ProcessState::EventObjectName = QStringLiteral("../Escape");
+        m_dialogs->clear();
+        {
+            auto d = open(1);
+            d->Action[3]->click();
+            QVERIFY(d->Command2_Click());
+            QCOMPARE(m_dialogs->shown().first().text, QStringLiteral("Unable to save object information."));
+            QVERIFY(!m_project->exists(QStringLiteral("Areas/2_..")));
+        }
+        ProcessState::EventObjectName.clear();
+    }
+
+    void clickingThePicturePreviewChoosesAPicture()
+    {
+        auto d = open(0, false);
+        QVERIFY(d->FramePicture->isHidden());
+        QTest::mouseClick(d->Image1, Qt::LeftButton);
+        QVERIFY(d->AppearanceOption[1]->isChecked());
+        QVERIFY(!d->AppearanceOption[0]->isChecked());
+        QVERIFY(!d->FramePicture->isHidden());
+    }
+
     void aMissingAreaNumberIsToldAndNothingIsWritten()
     {
         ProcessState::StatusText = QStringLiteral("0");
