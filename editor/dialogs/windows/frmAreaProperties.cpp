@@ -553,12 +553,13 @@ void frmAreaProperties::showProperties(const AreaProperties& p)
     select(Combo5, p.icon);
 }
 
-void frmAreaProperties::LoadAreaProperties()
+bool frmAreaProperties::LoadAreaProperties()
 {
     // What cannot be read keeps what the controls hold.
     AreaProperties p = properties();
-    AreaPropertiesFiles::load(frameName(), areaNumber(), p);
+    const bool whole = AreaPropertiesFiles::load(frameName(), areaNumber(), p);
     showProperties(p);
+    return whole;
 }
 
 bool frmAreaProperties::SaveAreaProperties()

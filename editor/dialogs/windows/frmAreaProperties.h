@@ -47,7 +47,9 @@ public:
     void LoadVariablesList();
     // False (after telling the author) when a file could not be written.
     bool SaveAreaProperties();
-    void LoadAreaProperties();
+    // False (after telling the author) when the placement or action file
+    // could not be read whole; what was read is shown.
+    bool LoadAreaProperties();
     int CheckValidity();
     void UpdateAreaAppearance();
     bool SaveObjectOnArea();

@@ -121,15 +121,18 @@ bool EditorWindows::openNewArea(int n, const QRectF& twips)
 }
 
 // After a move only the rectangle changes: the area's files are read and
-// written back without the dialog being shown.
+// written back without the dialog being shown. When they cannot be read
+// whole (the author is told) nothing is written, so that the actions and the
+// object of an area with one damaged file are not replaced by a new area's.
 void EditorWindows::saveAreaPosition(int n, const QRectF& twips)
 {
     ProcessState::StatusText = QString::number(n);
     {
         frmAreaProperties dialog(m_menu);
-        dialog.LoadAreaProperties();
-        dialog.setAreaRectangle(twips);
-        dialog.SaveAreaProperties();
+        if (dialog.LoadAreaProperties()) {
+            dialog.setAreaRectangle(twips);
+            dialog.SaveAreaProperties();
+        }
     }
     ProcessState::StatusText = QStringLiteral("0");
 }

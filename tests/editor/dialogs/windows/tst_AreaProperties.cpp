@@ -89,8 +89,10 @@ private:
     {
         auto dialog = std::make_unique<frmAreaProperties>();
         dialog->SetType(type);
-        if (load)
-            type == 0 ? dialog->LoadAreaProperties() : dialog->LoadObjectOnArea();
+        if (load && type == 0)
+            dialog->LoadAreaProperties();
+        else if (load)
+            dialog->LoadObjectOnArea();
         dialog->RefreshEnabled();
         return dialog;
     }
@@ -291,10 +293,21 @@ private slots:
         QCOMPARE(moved.Picture, QStringLiteral("door.gif"));
         QCOMPARE(moved.Pointer, QStringLiteral("hand.ico"));
         QCOMPARE(m_project->read(QStringLiteral("Areas/Hall/2c.dat")), knob);
+        QVERIFY(m_dialogs->shown().isEmpty());
         const QString actions = QString::fromLatin1(m_project->read(QStringLiteral("Areas/Hall/2b.dat")));
         QVERIFY2(!actions.contains(QStringLiteral("creak.wav")) && !actions.contains(QStringLiteral("Yard")), qPrintable(actions));
         QVERIFY(actions.contains(QStringLiteral("The door creaks.")));
-        QVERIFY(m_dialogs->shown().isEmpty());
+
+        // A placement file cut short: told, and the intact action and object
+        // files are not overwritten with a new area's state.
+        m_project->write(QStringLiteral("Areas/Hall/2a.dat"), "10\r\n");
+        const QByteArray before = m_project->read(QStringLiteral("Areas/Hall/2b.dat"));
+        windows->saveAreaPosition(2, QRectF(50, 60, 70, 80));
+        QCOMPARE(m_dialogs->shown().size(), 1);
+        QCOMPARE(m_dialogs->shown().first().text, QStringLiteral("Unable to load Area properties."));
+        QCOMPARE(m_project->read(QStringLiteral("Areas/Hall/2b.dat")), before);
+        QCOMPARE(m_project->read(QStringLiteral("Areas/Hall/2c.dat")), knob);
+        QCOMPARE(ProcessState::StatusText, QStringLiteral("0"));
     }
 
     void theFourAnswers()
