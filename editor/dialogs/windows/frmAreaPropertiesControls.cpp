@@ -1,4 +1,4 @@
-// The controls of frmAreaProperties, with their design names and accessible
+// The controls of frmAreaProperties, with their object names and accessible
 // names, and how they are wired; what they do is in frmAreaProperties.cpp.
 #include "editor/dialogs/windows/frmAreaProperties.h"
 

@@ -416,6 +416,11 @@ private slots:
         panel->Command18->click();
         QCOMPARE(d->pointer(), QStringLiteral("DEFAULT"));
 
+        item(QStringLiteral("arrow.ico"))->setText(QStringLiteral("arrow"));
+        QVERIFY(m_project->exists(QStringLiteral("Icons/arrow.ico")));
+        item(QStringLiteral("arrow.ico"))->setText(QStringLiteral(".ico"));
+        QVERIFY(m_project->exists(QStringLiteral("Icons/.ico.ico")));
+        item(QStringLiteral(".ico.ico"))->setText(QStringLiteral("arrow.ico"));
         item(QStringLiteral("arrow.ico"))->setText(QStringLiteral("ARROW.ICO"));
         QVERIFY(m_project->exists(QStringLiteral("Icons/ARROW.ICO.ico")));
         item(QStringLiteral("ARROW.ICO.ico"))->setText(QStringLiteral("../escape"));
