@@ -157,9 +157,15 @@ void AreaPointersPanel::renameItem(QListWidgetItem* item)
         return;
     if (wanted.size() < 5 || !wanted.endsWith(QLatin1String(".ico")))
         wanted += QStringLiteral(".ico");
+    m_renaming = true;
+    // "arrow" for arrow.ico names the file it already has.
+    if (wanted == old) {
+        item->setText(old);
+        m_renaming = false;
+        return;
+    }
     const QString from = FileNames::inFolder(ProjectPaths::IconsPath, old);
     const QString to = FileNames::inFolder(ProjectPaths::IconsPath, wanted);
-    m_renaming = true;
     // A typed name that is not one plain file name never becomes a path.
     if (from.isEmpty() || to.isEmpty() || !QFile::rename(FileNames::resolve(from), FileNames::resolve(to))) {
         item->setText(old);

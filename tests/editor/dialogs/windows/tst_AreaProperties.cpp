@@ -417,7 +417,8 @@ private slots:
         QCOMPARE(d->pointer(), QStringLiteral("DEFAULT"));
 
         item(QStringLiteral("arrow.ico"))->setText(QStringLiteral("arrow"));
-        QVERIFY(m_project->exists(QStringLiteral("Icons/arrow.ico")));
+        QVERIFY(item(QStringLiteral("arrow.ico")));
+        QVERIFY(m_dialogs->shown().isEmpty());
         item(QStringLiteral("arrow.ico"))->setText(QStringLiteral(".ico"));
         QVERIFY(m_project->exists(QStringLiteral("Icons/.ico.ico")));
         item(QStringLiteral(".ico.ico"))->setText(QStringLiteral("arrow.ico"));
