@@ -1,5 +1,6 @@
 #include "editor/shell/windows/EditorWindows.h"
 
+#include "editor/dialogs/windows/frmAreaProperties.h"
 #include "editor/dialogs/windows/frmFrameProperties.h"
 #include "editor/dialogs/windows/frmProjectProperties.h"
 #include "editor/distribution/windows/frmCompile.h"
@@ -132,11 +133,70 @@ void EditorWindows::editFrame(const QString& frame)
     m_menu->ShowPanel(EditorPanel::EditFrame);
 }
 
-// The area dialog's answers; the dialog is being built.
-void EditorWindows::openAreaProperties(int, const QRectF&) {}
-bool EditorWindows::openNewArea(int, const QRectF&) { return false; }
-void EditorWindows::saveAreaPosition(int, const QRectF&) {}
-void EditorWindows::openObjectEvent(int, const QString&) {}
+// The area dialog is made anew for each use, so each starts from a new
+// area's state before it loads anything. A save may add or rename an object:
+// the objects list, when shown, is listed again.
+void EditorWindows::openAreaProperties(int n, const QRectF& twips)
+{
+    ProcessState::StatusText = QString::number(n);
+    {
+        frmAreaProperties dialog(m_menu);
+        connect(&dialog, &frmAreaProperties::objectsChanged, this, [this] { if (m_objects) m_objects->ListObjects(); });
+        dialog.SetType(0);
+        dialog.LoadAreaProperties();
+        dialog.RefreshEnabled();
+        dialog.setAreaRectangle(twips);
+        runModal(dialog);
+    }
+    ProcessState::StatusText = QStringLiteral("0");
+}
+
+bool EditorWindows::openNewArea(int n, const QRectF& twips)
+{
+    ProcessState::StatusText = QString::number(n);
+    {
+        frmAreaProperties dialog(m_menu);
+        connect(&dialog, &frmAreaProperties::objectsChanged, this, [this] { if (m_objects) m_objects->ListObjects(); });
+        dialog.SetType(0);
+        dialog.setAreaRectangle(twips);
+        runModal(dialog);
+    }
+    const bool kept = ProcessState::StatusText != QLatin1String("cancel");
+    ProcessState::StatusText = QStringLiteral("0");
+    return kept;
+}
+
+// After a move only the rectangle changes: the area's files are read and
+// written back without the dialog being shown. When they cannot be read
+// whole (the author is told) nothing is written, so that the actions and the
+// object of an area with one damaged file are not replaced by a new area's.
+void EditorWindows::saveAreaPosition(int n, const QRectF& twips)
+{
+    ProcessState::StatusText = QString::number(n);
+    {
+        frmAreaProperties dialog(m_menu);
+        if (dialog.LoadAreaProperties()) {
+            dialog.setAreaRectangle(twips);
+            dialog.SaveAreaProperties();
+        }
+    }
+    ProcessState::StatusText = QStringLiteral("0");
+}
+
+void EditorWindows::openObjectEvent(int n, const QString& object)
+{
+    ProcessState::StatusText = QString::number(n);
+    ProcessState::EventObjectName = object;
+    {
+        frmAreaProperties dialog(m_menu);
+        dialog.SetType(1);
+        dialog.LoadObjectOnArea();
+        dialog.RefreshEnabled();
+        runModal(dialog);
+    }
+    ProcessState::StatusText = QStringLiteral("0");
+    ProcessState::EventObjectName.clear();
+}
 
 void EditorWindows::openFrameProperties(const QString& frame)
 {
