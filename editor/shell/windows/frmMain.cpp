@@ -226,6 +226,9 @@ void frmMain::backgroundReleased()
     else
         removeAreaControl(k);
     setStatus(0);
+    // The dialog may have given the new area a picture: show it as saved.
+    if (kept)
+        LoadEditorAreas();
 }
 
 void frmMain::areaMoveFinished(int k, QPointF topLeftTwips, QPoint releasedAt)
