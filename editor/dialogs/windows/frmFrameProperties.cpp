@@ -75,9 +75,12 @@ void select(QComboBox* list, const QString& text)
     list->setCurrentIndex(list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
-const QString kPictures = QStringLiteral("Graphic files (*.bmp;*.gif;*.jpg;*.wmf;*.emf)|*.bmp;*.gif;*.jpg;*.wmf;*.emf");
-
 }  // namespace
+
+// In the file dialog's own form: the patterns inside the brackets, apart.
+const QString frmFrameProperties::PictureFilter = QStringLiteral("Graphic files (*.bmp *.gif *.jpg *.wmf *.emf)");
+const QString frmFrameProperties::SoundtrackFilter = QStringLiteral("MIDI files (*.mid)");
+const QString frmFrameProperties::VideoFilter = QStringLiteral("Video files (*.avi)");
 
 frmFrameProperties::frmFrameProperties(QWidget* mainWindow)
     : QDialog(mainWindow)
@@ -319,9 +322,9 @@ void frmFrameProperties::browse(QComboBox* list, const QString& filter)
     select(list, name);
 }
 
-void frmFrameProperties::Command17_Click() { browse(Combo1, kPictures); }
-void frmFrameProperties::Command5_Click() { browse(Combo2, QStringLiteral("MIDI files (*.mid)|*.mid")); }
-void frmFrameProperties::Command7_Click() { browse(Combo4, QStringLiteral("Video files (*.avi)|*.avi")); }
+void frmFrameProperties::Command17_Click() { browse(Combo1, PictureFilter); }
+void frmFrameProperties::Command5_Click() { browse(Combo2, SoundtrackFilter); }
+void frmFrameProperties::Command7_Click() { browse(Combo4, VideoFilter); }
 
 void frmFrameProperties::remove(QComboBox* list, bool clearPreview)
 {

@@ -20,6 +20,12 @@ class frmFrameProperties : public QDialog {
     Q_OBJECT
 
 public:
+    // What Browse... offers for the background picture, the soundtrack and
+    // the video.
+    static const QString PictureFilter;
+    static const QString SoundtrackFilter;
+    static const QString VideoFilter;
+
     explicit frmFrameProperties(QWidget* mainWindow = nullptr);
 
     void LoadFrameProperties(const QString& name);

@@ -3,6 +3,7 @@
 #include "player/FrameRecord.h"
 #include "player/records/RecordSync.h"
 #include "player/ProjectPaths.h"
+#include "support/FileFilters.h"
 #include "support/TempProject.h"
 
 #include <QCheckBox>
@@ -34,6 +35,18 @@ private:
     std::unique_ptr<ScriptedDialogs> m_dialogs;
 
 private slots:
+    void browseOffersEachKindOfFile()
+    {
+        // Each pattern apart: patterns run together offer no file at all.
+        for (const char* file : {"bmp24.bmp", "clipart.gif", "photo.jpg", "clipart.wmf", "clipart.emf"}) {
+            QVERIFY(QFile::exists(QStringLiteral(QUENDARA_TEST_DATA "/pictures/") + QLatin1String(file)));
+            QVERIFY2(filterTakes(frmFrameProperties::PictureFilter, QLatin1String(file)), file);
+        }
+        QVERIFY(!filterTakes(frmFrameProperties::PictureFilter, QStringLiteral("arrow.cur")));
+        QVERIFY(filterTakes(frmFrameProperties::SoundtrackFilter, QStringLiteral("tune_format0.mid")));
+        QVERIFY(filterTakes(frmFrameProperties::VideoFilter, QStringLiteral("movie_mjpeg.avi")));
+    }
+
     void init()
     {
         m_project = std::make_unique<TempProject>();
