@@ -23,6 +23,9 @@ constexpr qsizetype bmpFileHeaderSize = 14;
 
 QByteArray readFile(const QString& path)
 {
+    // No name (a name that was not a plain file name) is no file.
+    if (path.isEmpty())
+        return {};
     QFile file(FileNames::resolve(path));
     if (!file.open(QIODevice::ReadOnly) || file.size() > maxFileSize)
         return {};
