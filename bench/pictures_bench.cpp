@@ -101,15 +101,3 @@ BENCHMARK(BM_LoadEmfClipArt)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadIcon48)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    // Metafiles write text, which needs the font database of an application.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
