@@ -18,6 +18,8 @@
 #include "player/state/DiskGameRecords.h"
 #include "player/state/GameSession.h"
 #include "player/state/HeadlessGameView.h"
+#include "support/OffscreenWarnings.h"
+#include "support/ObjectDrops.h"
 #include "support/TempProject.h"
 
 #include <QCheckBox>
@@ -32,15 +34,6 @@
 #include <functional>
 
 namespace {
-
-QtMessageHandler g_previousHandler = nullptr;
-void dropRaiseWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message != QLatin1String("This plugin does not support raise()")
-        && message != QLatin1String("This plugin does not support propagateSizeHints()")
-        && message != QLatin1String("This plugin does not support grabbing the keyboard"))
-        g_previousHandler(type, context, message);
-}
 
 // The real coordinator; only the modal step is played by the test, which
 // acts as the author on the dialog's controls and presses its OK button.
@@ -85,16 +78,6 @@ private:
         QTest::mouseMove(on, to);
         QTest::mouseRelease(on, Qt::LeftButton, {}, to);
     }
-    void dropObject(QWidget* on, const QString& object)
-    {
-        QMimeData data;
-        data.setData(QLatin1String(frmObjects::kObjectMimeType), object.toUtf8());
-        const QPoint at(5, 5);
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(on, &enter);
-        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(on, &drop);
-    }
 
     std::unique_ptr<TempProject> m_project;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
@@ -107,7 +90,7 @@ private slots:
     void initTestCase()
     {
         TextMetrics::setOverride(16);
-        g_previousHandler = qInstallMessageHandler(dropRaiseWarnings);
+        ignoreOffscreenWindowWarnings();
     }
 
     void init()

@@ -15,6 +15,8 @@
 #include "player/records/ProjectFiles.h"
 #include "player/records/ProjectRecord.h"
 #include "player/records/RecordSync.h"
+#include "support/OffscreenWarnings.h"
+#include "support/ObjectDrops.h"
 #include "support/TempProject.h"
 
 #include <QAction>
@@ -24,15 +26,6 @@
 #include <QtTest>
 
 namespace {
-
-QtMessageHandler g_previousHandler = nullptr;
-void dropRaiseWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message != QLatin1String("This plugin does not support raise()")
-        && message != QLatin1String("This plugin does not support propagateSizeHints()")
-        && message != QLatin1String("This plugin does not support grabbing the keyboard"))
-        g_previousHandler(type, context, message);
-}
 
 // The real coordinator with the area dialog's four answers recorded; a new
 // area and a move write what the dialog would write.
@@ -141,16 +134,6 @@ private:
         QTest::mouseMove(area, area->mapFromParent(to));
         QTest::mouseRelease(area, Qt::LeftButton, {}, area->mapFromParent(to));
     }
-    void dropObject(QWidget* on, const QString& object)
-    {
-        QMimeData data;
-        data.setData(QLatin1String(frmObjects::kObjectMimeType), object.toUtf8());
-        const QPoint at(5, 5);
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(on, &enter);
-        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(on, &drop);
-    }
 
     std::unique_ptr<TempProject> m_project;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
@@ -163,7 +146,7 @@ private slots:
     void initTestCase()
     {
         TextMetrics::setOverride(16);
-        g_previousHandler = qInstallMessageHandler(dropRaiseWarnings);
+        ignoreOffscreenWindowWarnings();
     }
 
     void init()

@@ -10,6 +10,7 @@
 #include "player/FrameRecord.h"
 #include "player/ProcessState.h"
 #include "player/ProjectPaths.h"
+#include "support/OffscreenWarnings.h"
 #include "support/TempProject.h"
 
 #include <QLineEdit>
@@ -19,16 +20,6 @@
 #include <QtTest>
 
 namespace {
-
-// The offscreen platform cannot raise windows nor size them by their
-// contents, and says so each time.
-QtMessageHandler g_previousHandler = nullptr;
-void dropRaiseWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message != QLatin1String("This plugin does not support raise()")
-        && message != QLatin1String("This plugin does not support propagateSizeHints()"))
-        g_previousHandler(type, context, message);
-}
 
 // The real coordinator, with only the frame editing (whose window is not made
 // yet) and the modal dialogs recorded.
@@ -84,7 +75,7 @@ private slots:
     void initTestCase()
     {
         TextMetrics::setOverride(16);
-        g_previousHandler = qInstallMessageHandler(dropRaiseWarnings);
+        ignoreOffscreenWindowWarnings();
     }
 
     void init()

@@ -14,6 +14,7 @@
 #include "player/records/ProjectRecord.h"
 #include "player/Twips.h"
 #include "player/windows/frmWelcome.h"
+#include "support/OffscreenWarnings.h"
 #include "support/TempProject.h"
 
 #include <QComboBox>
@@ -42,14 +43,6 @@ QMap<QString, QByteArray> snapshot(const QString& folder)
         files.insert(it.filePath(), file.readAll());
     }
     return files;
-}
-
-// The offscreen platform cannot raise windows and says so at every panel change.
-QtMessageHandler g_previousHandler = nullptr;
-void dropRaiseWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message != QLatin1String("This plugin does not support raise()"))
-        g_previousHandler(type, context, message);
 }
 
 // The editor's coordinator with the windows beside the menu, the frame
@@ -115,7 +108,7 @@ private slots:
     void initTestCase()
     {
         TextMetrics::setOverride(16);
-        g_previousHandler = qInstallMessageHandler(dropRaiseWarnings);
+        ignoreOffscreenWindowWarnings();
         qputenv("QUENDARA_WINDOWS_FOLDER", m_windows.path().toUtf8());
     }
 
@@ -172,7 +165,7 @@ private slots:
         frmMenu accepted;
         QVERIFY(accepted.Form_Load(m_program.path()));
         TextMetrics::setOverride(16);
-        g_previousHandler = qInstallMessageHandler(dropRaiseWarnings);
+        ignoreOffscreenWindowWarnings();
         QCOMPARE(m_dialogs->shown().size(), 2);
         const auto& shown = m_dialogs->shown().first();
         QVERIFY(shown.text.startsWith(QStringLiteral("Warning! Your system is set to use large fonts. Quendara will NOT")));
