@@ -6,6 +6,7 @@
 #include "editor/dialogs/windows/AreaVariablesPanel.h"
 #include "editor/dialogs/windows/TabbedDialogLayout.h"
 #include "editor/shell/windows/SideWindow.h"
+#include "editor/shell/windows/WrapCheckBox.h"
 #include "platform/Dialogs.h"
 
 #include <QCheckBox>
@@ -214,8 +215,8 @@ QWidget* frmAreaProperties::variablesTab()
         "Choose this option if you want to change the value of a variable when the player clicks on the selected area.");
     const QString visibleText = QStringLiteral(
         "Choose this option if you want this area to be visible depending on the value of some variables. (Values are 0 or 1. Default is 0.)");
-    VariablesOption[0] = named(new QCheckBox(changeText), "VariablesOption0", changeText);
-    VariablesOption[1] = named(new QCheckBox(visibleText), "VariablesOption1", visibleText);
+    VariablesOption[0] = named(new WrapCheckBox(changeText), "VariablesOption0", changeText);
+    VariablesOption[1] = named(new WrapCheckBox(visibleText), "VariablesOption1", visibleText);
 
     Combo3 = list("Combo3", QStringLiteral("Variable to change"));
     auto* command8 = button(QStringLiteral("..."), "Command8", QStringLiteral("Edit the variables"));
@@ -276,7 +277,7 @@ QWidget* frmAreaProperties::objectTab()
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
     const QString pickable = QStringLiteral("Choose this option if the selected area is a pickable object.");
-    ObjectOption[0] = named(new QCheckBox(pickable), "ObjectOption0", pickable);
+    ObjectOption[0] = named(new WrapCheckBox(pickable), "ObjectOption0", pickable);
     TextObjectName = named(new QLineEdit, "TextObjectName", QStringLiteral("Object name"));
     Combo5 = list("Combo5", QStringLiteral("Inventory icon"));
     auto* command15 = button(QStringLiteral("Browse..."), "Command15", QStringLiteral("Browse for an icon"));

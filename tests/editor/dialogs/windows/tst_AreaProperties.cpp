@@ -401,6 +401,25 @@ private slots:
         QVERIFY(!d->SSTab1->isHidden());
 
         const auto item = [panel](const QString& text) { return panel->IconsListView->findItems(text, Qt::MatchExactly).value(0); };
+
+        // Real double-clicks: on the empty part of the list nothing happens,
+        // on an icon that icon becomes the pointer and the panel closes.
+        d->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+        d->Command20->click();
+        QListWidget* icons = panel->IconsListView;
+        const QPoint empty(icons->viewport()->width() - 3, icons->viewport()->height() - 3);
+        QVERIFY(!icons->itemAt(empty));
+        QTest::mouseClick(icons->viewport(), Qt::LeftButton, {}, icons->visualItemRect(item(QStringLiteral("arrow.ico"))).center());
+        QTest::mouseDClick(icons->viewport(), Qt::LeftButton, {}, empty);
+        QCOMPARE(d->pointer(), QStringLiteral("hand.ico"));
+        QVERIFY(d->SSTab1->isHidden());
+        QTest::mouseDClick(icons->viewport(), Qt::LeftButton, {}, icons->visualItemRect(item(QStringLiteral("arrow.ico"))).center());
+        QCOMPARE(d->pointer(), QStringLiteral("arrow.ico"));
+        QVERIFY(!d->SSTab1->isHidden());
+        QVERIFY(m_project->exists(QStringLiteral("Icons/arrow.ico")));
+
+        d->Command20->click();
         panel->IconsListView->setCurrentItem(item(QStringLiteral("default_arrow.ico")));
         panel->Command18->click();
         QCOMPARE(d->pointer(), QStringLiteral("DEFAULT"));

@@ -1,0 +1,309 @@
+// Every caption of every editor and player window must be readable whole:
+// opens each window, panel and tab offscreen at the fonts and scale the test
+// runs with (CTest runs it at scale 1 and at 1.5) and reports every button,
+// check box, option button, label, group title and tab whose text is wider
+// than the room its control gives it.
+#include "editor/dialogs/windows/frmAreaProperties.h"
+#include "editor/dialogs/windows/frmFrameProperties.h"
+#include "editor/dialogs/windows/frmProjectProperties.h"
+#include "editor/distribution/windows/frmCompile.h"
+#include "editor/shell/EditorPaths.h"
+#include "editor/shell/windows/AboutBox.h"
+#include "editor/shell/windows/EditorWindows.h"
+#include "editor/shell/windows/WrapButton.h"
+#include "editor/shell/windows/WrapCheckBox.h"
+#include "editor/shell/windows/frmFrames.h"
+#include "editor/shell/windows/frmLoadProject.h"
+#include "editor/shell/windows/frmMenu.h"
+#include "editor/shell/windows/frmNewProject.h"
+#include "editor/shell/windows/frmObjects.h"
+#include "platform/DesktopScreen.h"
+#include "platform/Registry.h"
+#include "platform/ScriptedDialogs.h"
+#include "player/FrameRecord.h"
+#include "player/ProcessState.h"
+#include "player/ProjectPaths.h"
+#include "player/records/ProjectRecord.h"
+#include "player/windows/Game.h"
+#include "player/windows/frmLoadGame.h"
+#include "player/windows/frmSaveGame.h"
+#include "player/windows/frmWelcome.h"
+#include "support/OffscreenWarnings.h"
+#include "support/TempProject.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QtTest>
+
+namespace {
+
+// The text a control shows: mnemonic markers are not drawn.
+QString shown(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
+}
+
+int widest(const QFontMetrics& metrics, const QString& text)
+{
+    int w = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        w = std::max(w, metrics.horizontalAdvance(line));
+    return w;
+}
+
+int linesHigh(const QFontMetrics& metrics, const QString& text)
+{
+    return metrics.lineSpacing() * int(text.count(QLatin1Char('\n')) + 1);
+}
+
+class CaptionCheck {
+public:
+    QStringList findings;
+
+    void check(const QString& where, QWidget* top)
+    {
+        top->show();
+        QCoreApplication::processEvents();
+        for (QWidget* w : top->findChildren<QWidget*>()) {
+            if (w->isVisibleTo(top) && w->width() > 0)
+                checkOne(where, w);
+        }
+    }
+
+private:
+    void report(const QString& where, const QWidget* w, const QString& text, int need, int have)
+    {
+        const QString name = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+        findings << QStringLiteral("%1: %2 \"%3\" needs %4 px, has %5").arg(where, name, text).arg(need).arg(have);
+    }
+
+    void checkOne(const QString& where, QWidget* w)
+    {
+        const QFontMetrics metrics = w->fontMetrics();
+        if (auto* wrap = qobject_cast<WrapButton*>(w)) {
+            if (wrap->heightForWidth(wrap->width()) > wrap->height() + 1)
+                report(where, w, wrap->text(), wrap->heightForWidth(wrap->width()), wrap->height());
+            return;
+        }
+        if (auto* wrap = qobject_cast<WrapCheckBox*>(w)) {
+            if (wrap->heightForWidth(wrap->width()) > wrap->height() + 1)
+                report(where, w, wrap->text(), wrap->heightForWidth(wrap->width()), wrap->height());
+            return;
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            const QString text = shown(button->text());
+            if (text.isEmpty())
+                return;
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = text;
+            QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+            if (qobject_cast<QCheckBox*>(w))
+                contents = QStyle::SE_CheckBoxContents;
+            else if (qobject_cast<QRadioButton*>(w))
+                contents = QStyle::SE_RadioButtonContents;
+            else if (!qobject_cast<QPushButton*>(w))
+                return;
+            const QRect room = w->style()->subElementRect(contents, &option, w);
+            const int need = widest(metrics, text);
+            if (need > room.width() + 1)
+                report(where, w, text, need, room.width());
+            if (linesHigh(metrics, text) > w->height() + 2)
+                report(where, w, text, linesHigh(metrics, text), w->height());
+            return;
+        }
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+            QString text = label->text();
+            if (text.isEmpty() || room.width() <= 0)
+                return;
+            if (label->textFormat() == Qt::RichText || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
+                QTextDocument document;
+                document.setDefaultFont(label->font());
+                document.setHtml(text);
+                document.setDocumentMargin(0);
+                if (label->wordWrap())
+                    document.setTextWidth(room.width());
+                text = document.toPlainText();
+                const int needWidth = int(document.idealWidth());
+                const int needHeight = int(document.size().height());
+                if (needWidth > room.width() + 2 || needHeight > room.height() + 2)
+                    report(where, w, text, needWidth, room.width());
+                return;
+            }
+            if (label->wordWrap()) {
+                const QRect need = metrics.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, text);
+                if (need.height() > room.height() + 2 || need.width() > room.width() + 1)
+                    report(where, w, text, need.height(), room.height());
+                return;
+            }
+            const int need = widest(metrics, shown(text));
+            if (need > room.width() + 1)
+                report(where, w, text, need, room.width());
+            else if (linesHigh(metrics, text) > room.height() + 3)
+                report(where, w, text, linesHigh(metrics, text), room.height());
+            return;
+        }
+        if (auto* group = qobject_cast<QGroupBox*>(w)) {
+            const int need = widest(metrics, shown(group->title())) + 8;
+            if (!group->title().isEmpty() && need > group->width())
+                report(where, w, group->title(), need, group->width());
+            return;
+        }
+        if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+            // A tab bar too narrow for its tabs scrolls or elides them.
+            if (tabs->sizeHint().width() > tabs->width() + 1)
+                report(where, w, tabs->tabText(0), tabs->sizeHint().width(), tabs->width());
+        }
+    }
+};
+
+}  // namespace
+
+class tst_CaptionsFit : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempProject> m_project;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    QTemporaryDir m_program;
+    QTemporaryDir m_settings;
+    CaptionCheck m_check;
+
+    void verdict()
+    {
+        if (!m_check.findings.isEmpty())
+            QFAIL(qPrintable(QStringLiteral("\n") + m_check.findings.join(QLatin1Char('\n'))));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ignoreOffscreenWindowWarnings();
+        DesktopScreen::setOverride(QSize(1280, 1024));
+        Registry::setFile(m_settings.path() + QStringLiteral("/registry.ini"));
+        EditorPaths::setProgramPath(m_program.path());
+        qputenv("QUENDARA_WINDOWS_FOLDER", m_program.path().toUtf8());
+    }
+
+    void init()
+    {
+        m_project = std::make_unique<TempProject>();
+        m_project->makeGame(QStringLiteral("Castle"));
+        m_project->write(QStringLiteral("Frames/Hall.fme"),
+                         "0\r\n255\r\n#FALSE#\r\n#FALSE#\r\n\"\"\r\n#FALSE#\r\n4\r\n\"\"\r\n\"\"\r\n#TRUE#\r\n");
+        m_project->write(QStringLiteral("Frames/Hall.lks"), "0\r\n");
+        ProjectRecord::current().ProjectName = QStringLiteral("Castle");
+        ProjectRecord::current().AdventureName = QStringLiteral("Castle");
+        ProjectRecord::current().ScreenWidth = 640;
+        ProjectRecord::current().ScreenHeight = 480;
+        FrameRecord::current().Name = QStringLiteral("Hall");
+        ProcessState::StatusText = QStringLiteral("1");
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_dialogs->setUnqueued(ScriptedDialogs::Unqueued::Record);
+        m_check.findings.clear();
+    }
+
+    void cleanup()
+    {
+        m_dialogs.reset();
+        m_project.reset();
+        ProcessState::StatusText.clear();
+    }
+
+    void editorMainWindowPanels()
+    {
+        frmMenu menu;
+        new EditorWindows(&menu);
+        QVERIFY(menu.Form_Load(m_program.path()));
+        for (int p = 0; p < frmMenu::kPanelCount; ++p) {
+            menu.ShowPanel(EditorPanel(p));
+            m_check.check(QStringLiteral("main window, panel %1").arg(p), &menu);
+        }
+        verdict();
+    }
+
+    void editorDialogs()
+    {
+        {
+            frmNewProject dialog(nullptr);
+            m_check.check(QStringLiteral("New Project"), &dialog);
+        }
+        {
+            frmLoadProject dialog(nullptr);
+            m_check.check(QStringLiteral("Load project"), &dialog);
+        }
+        {
+            frmProjectProperties dialog;
+            m_check.check(QStringLiteral("Project properties"), &dialog);
+        }
+        {
+            frmFrameProperties dialog;
+            m_check.check(QStringLiteral("Frame properties"), &dialog);
+        }
+        {
+            frmCompile dialog;
+            m_check.check(QStringLiteral("Distribution"), &dialog);
+        }
+        {
+            frmObjects objects;
+            m_check.check(QStringLiteral("List of objects"), &objects);
+        }
+        {
+            AboutBox about(QStringLiteral("Version 1.0.0"));
+            m_check.check(QStringLiteral("About"), &about);
+        }
+        verdict();
+    }
+
+    // Each tab with every option ticked, so that every group shows, and the
+    // two panels laid over the tabs.
+    void areaDialog()
+    {
+        frmAreaProperties dialog;
+        for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
+            box->setChecked(true);
+        dialog.AppearanceOption[1]->setChecked(true);
+        dialog.RefreshEnabled();
+        for (int tab = 0; tab < dialog.SSTab1->count(); ++tab) {
+            dialog.SSTab1->setCurrentIndex(tab);
+            m_check.check(QStringLiteral("Area Properties, tab %1").arg(tab), &dialog);
+        }
+        dialog.Command20->click();
+        m_check.check(QStringLiteral("Area Properties, mouse pointers"), &dialog);
+        verdict();
+    }
+
+    void playerWindows()
+    {
+        {
+            frmWelcome welcome(m_project->path());
+            welcome.Form_Load();
+            m_check.check(QStringLiteral("Welcome"), &welcome);
+            welcome.Image8_Click();
+            m_check.check(QStringLiteral("Welcome, information"), &welcome);
+        }
+        {
+            frmLoadGame load;
+            m_check.check(QStringLiteral("Load game"), &load);
+        }
+        {
+            frmSaveGame save;
+            m_check.check(QStringLiteral("Save game"), &save);
+        }
+        verdict();
+    }
+};
+
+QTEST_MAIN(tst_CaptionsFit)
+#include "tst_CaptionsFit.moc"
