@@ -155,9 +155,17 @@ private:
             return;
         }
         if (auto* group = qobject_cast<QGroupBox*>(w)) {
-            const int need = widest(metrics, shown(group->title())) + 8;
-            if (!group->title().isEmpty() && need > group->width())
-                report(where, w, group->title(), need, group->width());
+            if (group->title().isEmpty())
+                return;
+            QStyleOptionGroupBox option;
+            option.initFrom(group);
+            option.text = group->title();
+            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            option.textAlignment = group->alignment();
+            const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+            const int need = widest(metrics, shown(group->title()));
+            if (label.right() >= group->width() || need > label.width())
+                report(where, w, group->title(), label.right() + 1, group->width());
             return;
         }
         if (auto* tabs = qobject_cast<QTabBar*>(w)) {

@@ -243,8 +243,8 @@ QWidget* frmAreaProperties::variablesTab()
     conditionsLayout->addWidget(Combo4, 1, 0, 1, 3);
     conditionsLayout->addWidget(command7, 1, 3);
     conditionsLayout->addWidget(new QLabel(QStringLiteral("2. Click \"Add\" below one of the two lists.")), 2, 0, 1, 4);
-    conditionsLayout->addWidget(note(QStringLiteral("Variables whose values must be 0:")), 3, 0, 1, 2);
-    conditionsLayout->addWidget(note(QStringLiteral("Variables whose values must be 1:")), 3, 2, 1, 2);
+    conditionsLayout->addWidget(new QLabel(QStringLiteral("Variables whose values must be 0:")), 3, 0, 1, 2);
+    conditionsLayout->addWidget(new QLabel(QStringLiteral("Variables whose values must be 1:")), 3, 2, 1, 2);
     conditionsLayout->addWidget(List1, 4, 0, 1, 2);
     conditionsLayout->addWidget(List2, 4, 2, 1, 2);
     for (int i = 0; i < 2; ++i) {

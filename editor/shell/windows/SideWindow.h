@@ -6,7 +6,8 @@ class QWidget;
 // main window's right edge, their top at its top.
 namespace SideWindow {
 
-// Sizes `window` (in twips) and places it beside `mainWindow` when given.
+// Sizes `window` (in twips; larger when its controls need more room) and
+// places it beside `mainWindow` when given.
 void place(QWidget* window, QWidget* mainWindow, int widthTwips, int heightTwips);
 
 }  // namespace SideWindow
