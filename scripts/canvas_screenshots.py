@@ -104,17 +104,32 @@ def main():
         drag(bx + x1, by + y1, bx + x2, by + y2)
         dialog = find(pyatspi.ROLE_DIALOG, "Area Properties")
         if k == 1:
-            for i, tab in enumerate(["Appearance", "Action", "Variables", "Object"]):
-                press(tab, pyatspi.ROLE_PAGE_TAB, dialog, pause=0.6)
-                shot(f"03-area-tab{i}-{tab.lower()}")
+            change = "Choose this option if you want to change the value of a variable when the player clicks on the selected area."
+            visible = ("Choose this option if you want this area to be visible depending on the value of some variables. "
+                       "(Values are 0 or 1. Default is 0.)")
+            press("Picture", pyatspi.ROLE_RADIO_BUTTON, dialog, pause=0.6)
+            shot("03-area-tab0-appearance")
+            press("Transparent", pyatspi.ROLE_RADIO_BUTTON, dialog, pause=0.3)
+            press("Action", pyatspi.ROLE_PAGE_TAB, dialog, pause=0.6)
+            press("Display a text message", pyatspi.ROLE_CHECK_BOX, dialog, pause=0.3)
+            click(find(pyatspi.ROLE_TEXT, "Text message", dialog), pause=0.3)
+            xdo("type", "A heavy oak door.")
+            shot("03-area-tab1-action")
+            press("Variables", pyatspi.ROLE_PAGE_TAB, dialog, pause=0.6)
+            press(change, pyatspi.ROLE_CHECK_BOX, dialog, pause=0.3)
+            press(visible, pyatspi.ROLE_CHECK_BOX, dialog, pause=0.6)
+            shot("03-area-tab2-variables")
+            press("Edit the variables", root=dialog)
+            shot("05-variables-panel")
+            press("DONE", root=dialog)
+            press(change, pyatspi.ROLE_CHECK_BOX, dialog, pause=0.3)
+            press(visible, pyatspi.ROLE_CHECK_BOX, dialog, pause=0.3)
+            press("Object", pyatspi.ROLE_PAGE_TAB, dialog, pause=0.6)
+            shot("03-area-tab3-object")
             press("Appearance", pyatspi.ROLE_PAGE_TAB, dialog, pause=0.6)
             press("Change the mouse pointer", root=dialog)
             shot("04-pointers-panel")
             press("Cancel", root=find(None, "AVAILABLE MOUSE POINTERS :", dialog))
-            press("Variables", pyatspi.ROLE_PAGE_TAB, dialog, pause=0.6)
-            press("Edit the variables", root=dialog)
-            shot("05-variables-panel")
-            press("DONE", root=dialog)
         if k == 3:
             # A pickable object named "lamp" with the first icon listed.
             press("Object", pyatspi.ROLE_PAGE_TAB, dialog, pause=0.6)
@@ -138,12 +153,13 @@ def main():
     time.sleep(0.5)
 
     press("Objects and Events...")
-    objects = find(pyatspi.ROLE_FRAME, "List of objects")
+    objects = find(None, "List of objects")
     item = find(pyatspi.ROLE_LIST_ITEM, None, objects)
     shot("09-objects-window")
     ix, iy, iw, ih = extents(item)
-    drag(ix + iw // 2, iy + ih // 2, bx + 120, by + 100, pause=2)
-    shot("10-object-dropped-on-area1")
+    # The objects window stands over the first area: the object goes on the second.
+    drag(ix + iw // 2, iy + ih // 2, bx + 340, by + 140, pause=2)
+    shot("10-object-dropped-on-area2")
     event = find(pyatspi.ROLE_DIALOG, "Area Properties")
     press("Cancel", root=event)
 

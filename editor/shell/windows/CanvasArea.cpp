@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -59,23 +60,34 @@ void CanvasArea::paintEvent(QPaintEvent*)
         QColor tint = outline;
         tint.setAlpha(m_hovered ? 90 : 45);
         painter.fillRect(rect(), tint);
-        painter.setPen(QPen(outline, 1, Qt::DashLine));
-        painter.drawRect(inside);
-        painter.setPen(outline.darker(150));
-        painter.drawText(rect(), Qt::AlignCenter, QString::number(m_index));
-        return;
+    } else {
+        if (m_stretch)
+            painter.drawPixmap(rect(), m_picture);
+        else
+            painter.drawPixmap(0, 0, m_picture);
+        if (m_hovered) {
+            QColor tint = outline;
+            tint.setAlpha(60);
+            painter.fillRect(rect(), tint);
+        }
     }
-    if (m_stretch)
-        painter.drawPixmap(rect(), m_picture);
-    else
-        painter.drawPixmap(0, 0, m_picture);
-    if (m_hovered) {
-        QColor tint = outline;
-        tint.setAlpha(60);
-        painter.fillRect(rect(), tint);
-    }
-    painter.setPen(QPen(outline, 1));
+    // A light line under a dashed one: the edge shows on dark and light
+    // backgrounds alike.
+    painter.setPen(QPen(QColor(255, 255, 255, 160), 1));
     painter.drawRect(inside);
+    painter.setPen(QPen(outline, 1, m_picture.isNull() ? Qt::DashLine : Qt::SolidLine));
+    painter.drawRect(inside);
+
+    // The area's number in a badge in its top left corner.
+    QFont badgeFont = font();
+    badgeFont.setBold(true);
+    painter.setFont(badgeFont);
+    const QString number = QString::number(m_index);
+    const QFontMetrics metrics(badgeFont);
+    const QRect badge(1, 1, std::min(width() - 2, metrics.horizontalAdvance(number) + 8), std::min(height() - 2, metrics.height() + 2));
+    painter.fillRect(badge, outline);
+    painter.setPen(Qt::white);
+    painter.drawText(badge, Qt::AlignCenter, number);
 }
 
 void CanvasArea::enterEvent(QEnterEvent*)
