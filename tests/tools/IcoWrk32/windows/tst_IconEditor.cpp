@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -83,6 +85,9 @@ private slots:
     void everyControlHasAnAccessibleName()
     {
         for (QWidget* w : m_window->findChildren<QWidget*>()) {
+            // Qt's own inner parts (the menu bar's overflow button) are not ours to name.
+            if (w->objectName().startsWith(QStringLiteral("qt_")))
+                continue;
             if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<IconCanvas*>(w))
                 QVERIFY2(!w->accessibleName().isEmpty(), w->metaObject()->className());
         }
@@ -240,7 +245,8 @@ private slots:
         click(QPoint(2, 2));
         m_dialogs->queueAnswer(Dialogs::No);
         QVERIFY(m_window->close());
-        QCOMPARE(m_dialogs->shown().size(), 3);
+        QCOMPARE(m_dialogs->messages().size(), 4);
+        QCOMPARE(m_dialogs->messages().first(), QStringLiteral("Save the changes to 'Untitled.ico'?"));
     }
 };
 
