@@ -82,7 +82,7 @@ private slots:
         m_dialogs.reset();
     }
 
-    void everyControlHasAnAccessibleName()
+    void everyControlHasAnAccessibleNameAndItsWholeSize()
     {
         for (QWidget* w : m_window->findChildren<QWidget*>()) {
             // Qt's own inner parts (the menu bar's overflow button) are not ours to name.
@@ -90,6 +90,10 @@ private slots:
                 continue;
             if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<IconCanvas*>(w))
                 QVERIFY2(!w->accessibleName().isEmpty(), w->metaObject()->className());
+            // Nothing is cut off: every control is at least as large as it asks.
+            if (w->isVisible() && (qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)))
+                QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->sizeHint().height(),
+                         qPrintable(w->accessibleName()));
         }
         for (DrawingTool tool : m_window->toolButtons.keys())
             QVERIFY(m_window->toolButtons.value(tool)->isVisible());
