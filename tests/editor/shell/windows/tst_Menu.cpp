@@ -474,6 +474,38 @@ private slots:
         QCOMPARE(m_dialogs->shown().last().icon, Dialogs::Icon::None);
     }
 
+    void laidOutDrawingToolsStartWithoutAMessage()
+    {
+        // The icon editor beside the editor, and the real paint launcher in
+        // the Windows folder starting a paint program found on the PATH;
+        // both stand-ins note that they ran.
+        makeProject(QStringLiteral("Hall"), {QStringLiteral("Hall")});
+        QTemporaryDir bin;
+        const auto script = [](const QString& path, const QString& marker) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\n: > '" + marker.toUtf8() + "'\n");  // no PATH needed
+            file.close();
+            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        };
+        script(m_program.filePath(QStringLiteral("IcoWrk32.exe")), bin.filePath(QStringLiteral("icon-editor-ran")));
+        script(bin.filePath(QStringLiteral("kolourpaint")), bin.filePath(QStringLiteral("paint-ran")));
+        QVERIFY(QFile::copy(QStringLiteral(PBRUSH_PROGRAM), m_windows.filePath(QStringLiteral("Pbrush.exe"))));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toUtf8());
+
+        m_menu->cmdDrawingTools_Click();
+        m_menu->cmdIconEditor_Click();
+        m_menu->cmdDrawingTools_Click();
+        m_menu->cmdPaint_Click();
+        qputenv("PATH", path);
+        QCOMPARE(m_menu->currentPanel(), EditorPanel::Project);
+        QVERIFY(m_dialogs->shown().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(bin.filePath(QStringLiteral("icon-editor-ran"))), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(bin.filePath(QStringLiteral("paint-ran"))), 20000);
+        QFile::remove(m_windows.filePath(QStringLiteral("Pbrush.exe")));
+    }
+
     void frameButtonsAskForASelectedFrame()
     {
         expectMessages(2);
