@@ -119,6 +119,8 @@ if [ ! -f "$list" ]; then
   echo "$list is missing: nothing was removed." >&2
   exit 1
 fi
+# The list names itself: it is read whole before anything goes.
+entries=$(cat "$list")
 above=0
 while IFS= read -r line; do
   case $line in
@@ -126,9 +128,11 @@ while IFS= read -r line; do
     "entry "*) rm -f "${line#entry }" ;;
     "above "*) [ "${line#above }" -gt "$above" ] && above=${line#above } ;;
   esac
-done < "$list"
+done <<LIST
+$entries
+LIST
 # The deepest folders first, so that a folder emptied here can go too.
-sed -n 's/^folder //p' "$list" | sort -r | while IFS= read -r folder; do
+printf '%s\n' "$entries" | sed -n 's/^folder //p' | sort -r | while IFS= read -r folder; do
   rmdir "$here/$folder" 2>/dev/null || true
 done
 rm -f "$list" "$here/Uninstall.sh"
