@@ -108,7 +108,8 @@ TEST(InstalledGameTest, TheDemoIsBuiltInstalledPlayedAndRemoved)
     const auto [played, playedCode] =
         run(QStringLiteral(PLAYTEST_PROGRAM),
             {QStringLiteral("--project"), folder, QStringLiteral("--script"), QStringLiteral(QUENDARA_SOURCE_DIR "/demo/walkthrough.txt"),
-             QStringLiteral("--log"), work.filePath(QStringLiteral("play.jsonl"))},
+             QStringLiteral("--log"), work.filePath(QStringLiteral("play.jsonl")), QStringLiteral("--screenshots"),
+             work.filePath(QStringLiteral("screenshots"))},
             environment);
     ASSERT_EQ(playedCode, 0) << played.toStdString();
 

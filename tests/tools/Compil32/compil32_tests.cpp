@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QImage>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>

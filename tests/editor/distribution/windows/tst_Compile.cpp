@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -187,6 +188,7 @@ private slots:
     {
         // The installer would be written over the game's program that the
         // build itself copies into the project folder.
+        QFile::remove(program() + QStringLiteral("castle.iss"));
         auto dialog = open();
         QVERIFY(dialog->Dir2->setPath(m_project->path()));
         dialog->txtFileName->setText(QStringLiteral("castle.EXE"));
@@ -236,9 +238,7 @@ private slots:
     void theDialogStaysWhileTheCompilerRuns()
     {
         writeFile(program() + QStringLiteral("Compiler/Compil32.exe"),
-                  "#!/bin/sh
-sleep 1
-here=\"$(dirname \"$0\")/..\"\n"
+                  "#!/bin/sh\nsleep 1\nhere=\"$(dirname \"$0\")/..\"\n"
                   "mkdir -p \"$here/Output\" && echo installer > \"$here/Output/Setup.exe\"\n",
                   true);
         auto dialog = open();
