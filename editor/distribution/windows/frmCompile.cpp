@@ -82,7 +82,8 @@ frmCompile::frmCompile(QWidget* mainWindow)
     Command4 = new QPushButton(QStringLiteral("Cancel"));
     Command1 = new QPushButton(QStringLiteral("Options..."));
     Command3->setDefault(true);
-    lblTarget = wrapped(QString());
+    txtTarget = new QLineEdit;
+    txtTarget->setReadOnly(true);
     auto* main = new QVBoxLayout(Frame1);
     main->setContentsMargins(0, 0, 0, 0);
     main->addWidget(new QLabel(QStringLiteral("File name:")));
@@ -90,7 +91,8 @@ frmCompile::frmCompile(QWidget* mainWindow)
     main->addWidget(new QLabel(QStringLiteral("Location:")));
     main->addWidget(Drive1);
     main->addWidget(Dir2, 1);
-    main->addWidget(lblTarget);
+    main->addWidget(wrapped(QStringLiteral("The installer will be created as:")));
+    main->addWidget(txtTarget);
     main->addWidget(wrapped(QStringLiteral("Give a name to the new file and select the location where you want to create it.")));
     main->addWidget(Command3);
     main->addWidget(Command4);
@@ -130,7 +132,7 @@ frmCompile::frmCompile(QWidget* mainWindow)
         layout->addWidget(frame);
 
     const std::pair<QWidget*, const char*> names[] = {
-        {txtFileName, "File name"}, {Drive1, "Drive"}, {Dir2, "Location"}, {lblTarget, "Installer to create"},
+        {txtFileName, "File name"}, {Drive1, "Drive"}, {Dir2, "Location"}, {txtTarget, "The installer will be created as"},
         {Command3, "OK"}, {Command4, "Cancel"}, {Command1, "Options"}, {Check1, "Do not distribute MSVBVM50.DLL"},
         {Check2, "Do not distribute the other system files"}, {CheckEnable, "Let anyone edit your game with Quendara"},
         {Color, "Installation background color"}, {Command5, "Default"}, {Command2, "OK of the options"}};
@@ -180,7 +182,7 @@ QString frmCompile::targetFolder() const
 
 void frmCompile::showTarget()
 {
-    lblTarget->setText(QStringLiteral("The installer will be created as: ") + targetFolder() + txtFileName->text());
+    txtTarget->setText(targetFolder() + txtFileName->text());
 }
 
 void frmCompile::reject()

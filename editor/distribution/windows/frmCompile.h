@@ -6,7 +6,6 @@ class DriveList;
 class FolderList;
 class QCheckBox;
 class QCloseEvent;
-class QLabel;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -59,7 +58,7 @@ public:
     QPushButton* Command4 = nullptr;
     QPushButton* Command5 = nullptr;
     // The installer's folder and name as they will be used.
-    QLabel* lblTarget = nullptr;
+    QLineEdit* txtTarget = nullptr;
 
     // Inno Setup's per-user settings key, under which the compiler finds the
     // script to open.

@@ -9,7 +9,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -214,9 +213,9 @@ private slots:
     {
         QDir(desktop()).mkdir(QStringLiteral("Games"));
         auto dialog = open();
-        QCOMPARE(dialog->lblTarget->text(), QStringLiteral("The installer will be created as: ") + desktop() + QStringLiteral("/Castle.exe"));
+        QCOMPARE(dialog->txtTarget->text(), desktop() + QStringLiteral("/Castle.exe"));
         dialog->txtFileName->setText(QStringLiteral("Quest.exe"));
-        QCOMPARE(dialog->lblTarget->text(), QStringLiteral("The installer will be created as: ") + desktop() + QStringLiteral("/Quest.exe"));
+        QCOMPARE(dialog->txtTarget->text(), desktop() + QStringLiteral("/Quest.exe"));
         const auto games = dialog->Dir2->findItems(QStringLiteral("Games"), Qt::MatchEndsWith);
         QCOMPARE(games.size(), 1);
         dialog->Dir2->setCurrentItem(games[0]);
