@@ -84,6 +84,7 @@ frmCompile::frmCompile(QWidget* mainWindow)
     Command3->setDefault(true);
     txtTarget = new QLineEdit;
     txtTarget->setReadOnly(true);
+    txtTarget->setToolTip(QStringLiteral("The installer will be created as this file."));
     auto* main = new QVBoxLayout(Frame1);
     main->setContentsMargins(0, 0, 0, 0);
     main->addWidget(new QLabel(QStringLiteral("File name:")));
@@ -91,7 +92,6 @@ frmCompile::frmCompile(QWidget* mainWindow)
     main->addWidget(new QLabel(QStringLiteral("Location:")));
     main->addWidget(Drive1);
     main->addWidget(Dir2, 1);
-    main->addWidget(wrapped(QStringLiteral("The installer will be created as:")));
     main->addWidget(txtTarget);
     main->addWidget(wrapped(QStringLiteral("Give a name to the new file and select the location where you want to create it.")));
     main->addWidget(Command3);
