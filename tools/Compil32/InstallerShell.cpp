@@ -82,7 +82,7 @@ if [ -n "$program" ]; then
   printf '%s\n' "entry $icons/$id.png" >> "$new"
   # The program in the entry's Exec line: quoted, with the characters that
   # quoting and the entry format treat specially escaped.
-  command_line=$(printf '%s' "$dest/$program" | sed -e 's/[\\"`$]/\\\\&/g' -e 's/%/%%/g')
+  command_line=$(printf '%s' "$dest/$program" | sed -e 's/\\/\\\\\\\\/g' -e 's/["`$]/\\\\&/g' -e 's/%/%%/g')
   path=$(printf '%s' "$dest" | sed -e 's/\\/\\\\/g')
   {
     printf '%s\n' "[Desktop Entry]" "Type=Application" "Version=1.0" "Name=$app" \

@@ -208,11 +208,18 @@ TEST_F(SetupBuilderTest, TheInstallerIsAMakeselfArchive)
     EXPECT_TRUE(help.contains(QStringLiteral("--target dir"))) << help.toStdString();
     EXPECT_EQ(run(QStringLiteral("sh"), {setup, QStringLiteral("--check")}).second, 0);
 
-    // --target names the game folder.
-    const QString target = work.filePath(QStringLiteral("Chosen"));
+    // --target names the game folder; the menu entry starts the game whatever
+    // characters its folder holds.
+    const QString target = work.filePath(QStringLiteral("Chosen $HOME's \"100%\" `x` \\ folder"));
     const auto [out, code] = install({setup, QStringLiteral("--target"), target});
     ASSERT_EQ(code, 0) << out.toStdString();
     EXPECT_EQ(readFile(target + QStringLiteral("/Config/General")), QByteArray("\"castle\"\r\n"));
+    const QString entry = home() + QStringLiteral("/data/applications/quendara-Castle.desktop");
+    const auto [verdict, valid] = run(QStringLiteral("desktop-file-validate"), {entry});
+    EXPECT_EQ(valid, 0) << verdict.toStdString();
+    EXPECT_TRUE(readFile(entry).contains("Exec=\"" + work.path().toUtf8() +
+                                         "/Chosen \\\\$HOME's \\\\\"100%%\\\\\" \\\\`x\\\\` \\\\\\\\ folder/Castle.exe\"\n"))
+        << readFile(entry).toStdString();
     EXPECT_FALSE(QFile::exists(target + QStringLiteral("/.quendara-setup")));
     EXPECT_EQ(run(QStringLiteral("sh"), {target + QStringLiteral("/Uninstall.sh")}).second, 0);
     EXPECT_FALSE(QFile::exists(target + QStringLiteral("/Config")));
