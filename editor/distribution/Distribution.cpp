@@ -7,6 +7,8 @@
 #include "player/records/AtomicFile.h"
 #include "player/records/ProjectRecord.h"
 
+#include <QFileInfo>
+
 namespace Distribution {
 
 bool IsFile(const QString& path)
@@ -30,7 +32,13 @@ bool CreateFiles(const InstallerOptions& options, QString* error)
         return false;
     }
     const QString systemFolder = WindowsFolder() + QStringLiteral("/system/");
-    const QByteArray text = InstallerScript::text(record, options, systemFolder, IsFile);
+    // The game needs none of the Windows system files on this system; they
+    // are looked for, and their absence reported, only where a Windows
+    // folder with a system folder is given.
+    InstallerOptions chosen = options;
+    if (!QFileInfo(FileNames::resolve(systemFolder)).isDir())
+        chosen.withoutRuntime = chosen.withoutSystemFiles = true;
+    const QByteArray text = InstallerScript::text(record, chosen, systemFolder, IsFile);
     QString reason;
     if (AtomicFile::write(script, text, &reason))
         return true;

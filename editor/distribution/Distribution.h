@@ -13,7 +13,8 @@ namespace Distribution {
 bool IsFile(const QString& path);
 
 // Writes the installer script of the open project into the editor's program
-// folder. False, with the file named in `error`, when it cannot be written.
+// folder. Without a "system" folder in the Windows folder (the normal case
+// here) the script names no system file and nothing is reported about them. False, with the file named in `error`, when it cannot be written.
 bool CreateFiles(const InstallerOptions& options, QString* error = nullptr);
 
 }  // namespace Distribution

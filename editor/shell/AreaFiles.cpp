@@ -4,7 +4,10 @@
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "player/FrameRecord.h"
+#include "player/ProjectPaths.h"
+#include "player/records/LinksFile.h"
 #include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
 
 #include <QFile>
 #include <QStringList>
@@ -15,8 +18,29 @@ using ProjectFiles::AreaPart;
 
 qint16 RemoveArea(const QString& frameName, qint16 n)
 {
+    // The links count decides which area takes the removed one's number and
+    // what is written back. Without it, writing 0 would hide every area of
+    // the frame from the game, so nothing is touched.
+    LinksFile links;
+    const QString linksPath = ProjectFiles::linksFile(frameName);
+    if (linksPath.isEmpty() || !RecordFile::load(linksPath, links)) {
+        MsgBox(QStringLiteral("Unable to remove the selected area: '") + ProjectPaths::FramesPath + frameName +
+                   QStringLiteral(".lks") +
+                   QStringLiteral("' cannot be read. Nothing was removed."),
+               Dialogs::Icon::Exclamation);
+        return 0;
+    }
+    const qint16 last = links.LinksCount;
+    if (n < 1 || n > last) {
+        MsgBox(QStringLiteral("Unable to remove the selected area: the frame has %1 area(s), not an area %2. Nothing was removed.")
+                   .arg(last)
+                   .arg(n),
+               Dialogs::Icon::Exclamation);
+        return last;
+    }
+    FrameRecord::current().LinksCount = last;
+
     bool failed = false;
-    const qint16 last = ReadLinksCount();
     const QString folderPath = ProjectFiles::areaFolder(frameName);
     const QString folder = folderPath.isEmpty() ? QString() : FileNames::resolve(folderPath);
 

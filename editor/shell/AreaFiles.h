@@ -11,7 +11,8 @@ namespace AreaFiles {
 // area's files into its place so the numbers stay dense, and writes the
 // links count less one. Gives the links count read before (0 when the links
 // file could not be read), from which the canvas moves its own controls.
-// Tells the author when any step failed.
+// Tells the author when any step failed. A links file that cannot be read,
+// or an `n` outside 1 to the links count, removes nothing and says so.
 qint16 RemoveArea(const QString& frameName, qint16 n);
 
 // The event files of the current frame as the events list shows them

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 
 namespace FrameFiles {
 
@@ -55,17 +56,27 @@ bool writeNewFrame(const QString& name, Kind kind, const QString& background, bo
     return !path.isEmpty() && RecordFile::save(path, record);
 }
 
-bool renameEntry(const QString& from, const QString& to)
+// One entry bearing a frame's name, and the name it is to take. `from` is
+// the entry as it is spelled on disk, empty when it does not exist; `to` is
+// the new name in the folder as that folder is spelled on disk.
+struct Move {
+    QString from;
+    QString to;
+};
+
+// Plans the move of `path` to `newPath`; false when the new name is held by
+// another entry (only the letter case of the same entry may change).
+bool plan(const QString& path, const QString& newPath, Move& move)
 {
-    if (from.isEmpty() || to.isEmpty())
-        return false;
-    const QString existing = FileNames::resolve(from);
-    const QString target = FileNames::resolve(to);
-    // Another entry of the new name stays untouched; the same entry under
-    // another letter case may be renamed.
-    if (!QFileInfo::exists(existing) || (QFileInfo::exists(target) && target.compare(existing, Qt::CaseInsensitive) != 0))
-        return false;
-    return QDir().rename(existing, to);
+    const QString existing = FileNames::resolve(path);
+    move.from = QFileInfo::exists(existing) ? existing : QString();
+    const QFileInfo target(newPath);
+    const QString folder = FileNames::resolve(target.path());
+    move.to = folder + QLatin1Char('/') + target.fileName();
+    // The resolver finds the new name in any letter case; when that is the
+    // entry being renamed, only its case changes.
+    const QString taken = FileNames::resolve(move.to);
+    return !QFileInfo::exists(taken) || taken == move.from;
 }
 
 }  // namespace
@@ -120,16 +131,39 @@ bool RemoveFrame(const QString& name)
     return true;
 }
 
-void RenameFrame(const QString& oldName, const QString& newName)
+bool RenameFrame(const QString& oldName, const QString& newName)
 {
-    const bool frameRenamed = renameEntry(frameFile(oldName), frameFile(newName));
-    // A frame without areas has no links file and no area folder: renaming
-    // its frame file was all there was to do.
-    bool areasRenamed = true;
-    if (renameEntry(linksFile(oldName), linksFile(newName)))
-        areasRenamed = renameEntry(areaFolder(oldName), areaFolder(newName));
-    if (!frameRenamed || !areasRenamed)
+    const auto fail = [] {
         MsgBox(QStringLiteral("Unable to rename frame areas."), Dialogs::Icon::Exclamation);
+        return false;
+    };
+    if (frameFile(oldName).isEmpty() || frameFile(newName).isEmpty())
+        return fail();
+    // Everything is checked before anything moves: a frame file, links file or
+    // area folder of the new name that belongs to another frame would hand it
+    // this frame's areas, or this frame its areas.
+    Move moves[3];
+    const bool free = plan(frameFile(oldName), frameFile(newName), moves[0]) &&
+                      plan(linksFile(oldName), linksFile(newName), moves[1]) &&
+                      plan(areaFolder(oldName), areaFolder(newName), moves[2]);
+    if (!free || moves[0].from.isEmpty())
+        return fail();
+    // A frame without areas has no links file and no area folder: renaming
+    // its frame file is all there is to do.
+    QList<const Move*> done;
+    for (const Move& move : moves) {
+        if (move.from.isEmpty())
+            continue;
+        if (!QDir().rename(move.from, move.to)) {
+            // Put back what was already renamed, so that both names keep
+            // exactly the files they had.
+            for (auto it = done.crbegin(); it != done.crend(); ++it)
+                QDir().rename((*it)->to, (*it)->from);
+            return fail();
+        }
+        done.append(&move);
+    }
+    return true;
 }
 
 QString GetFileTitle(const QString& path)

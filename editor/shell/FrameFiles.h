@@ -23,9 +23,12 @@ QString CreateFrame(Kind kind, const QString& source, const QString& title, bool
 bool RemoveFrame(const QString& name);
 
 // Renames the frame file, and the links file and area folder when the frame
-// has areas. Tells the author when the frame could not be renamed whole.
+// has them, as they are spelled on disk. Nothing is renamed when the new name
+// is not a plain file name or belongs to another frame's file or folder, and
+// a rename that fails halfway is undone, so both names keep their files;
+// the author is told and false is given. Only the letter case may change.
 // References to the frame from elsewhere keep the old name.
-void RenameFrame(const QString& oldName, const QString& newName);
+bool RenameFrame(const QString& oldName, const QString& newName);
 
 // The part of `path` after its last separator; the whole path when it has none.
 QString GetFileTitle(const QString& path);

@@ -1,22 +1,27 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
-#include <QStringList>
+
+#include <functional>
 
 struct InnoScript;
 
 // Turns an installer script into one self-installing program for this
-// system: a shell script that unpacks the game into a folder of the
-// player's choice (by default ~/Games/<AppName>), adds the game to the
-// desktop's application menu, and leaves an uninstaller beside the game.
+// system, packed by makeself: "sh Setup.exe [folder]" installs the game into
+// the folder (by default ~/Games/<AppName>), adds it to the desktop's
+// application menu with its icon, and leaves an uninstaller beside it that
+// removes only what the installer made.
 class SetupBuilder {
 public:
-    // Builds the installer from `script`; `log` receives a line for each step
-    // and for each file or folder that could not be taken. False with the
-    // reason in `error` when no installer could be made.
-    bool build(const InnoScript& script, QByteArray& installer, QStringList& log, QString* error = nullptr);
+    using Log = std::function<void(const QString&)>;
 
-    // The shell program in front of the packed files.
-    static QByteArray header(const QString& appName, const QString& program, qint64 payloadOffset);
+    explicit SetupBuilder(Log log = {}) : m_log(log ? std::move(log) : [](const QString&) {}) {}
+
+    // Builds the installer of `script` as the file `installer`. False with
+    // the reason in `error` when no installer was made; an older file of
+    // that name is then left as it was.
+    bool build(const InnoScript& script, const QString& installer, QString* error = nullptr);
+
+private:
+    Log m_log;
 };

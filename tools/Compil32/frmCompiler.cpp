@@ -3,16 +3,14 @@
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "platform/Registry.h"
-#include "tools/Compil32/InnoScript.h"
-#include "tools/Compil32/SetupBuilder.h"
+#include "tools/Compil32/ScriptCompiler.h"
 
-#include <QDir>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 frmCompiler::frmCompiler()
@@ -26,6 +24,13 @@ frmCompiler::frmCompiler()
     cmdBrowse = new QPushButton(QStringLiteral("Browse..."));
     cmdStart = new QPushButton(QStringLiteral("Start"));
     cmdExit = new QPushButton(QStringLiteral("Exit"));
+    cmdStart->setDefault(true);
+    cmdStart->setAutoDefault(true);
+    lblScript->setAccessibleName(QStringLiteral("Script"));
+    txtLog->setAccessibleName(QStringLiteral("Log"));
+    cmdBrowse->setAccessibleName(QStringLiteral("Browse"));
+    cmdStart->setAccessibleName(QStringLiteral("Start"));
+    cmdExit->setAccessibleName(QStringLiteral("Exit"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdBrowse);
     buttons->addStretch();
@@ -62,30 +67,19 @@ void frmCompiler::Browse_Click()
 bool frmCompiler::Start_Click()
 {
     txtLog->clear();
-    QFile file(FileNames::resolve(m_script));
-    InnoScript script;
+    cmdStart->setEnabled(false);
+    const auto log = [this](const QString& line) {
+        txtLog->appendPlainText(line);
+        // Each step shows as it is done; the author cannot start another
+        // build meanwhile, Start being disabled.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
     QString error;
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Unable to read '%1'.").arg(m_script);
-    } else if (InnoScript::parse(QString::fromUtf8(file.readAll()), script, &error)) {
-        QByteArray installer;
-        QStringList log;
-        const bool built = SetupBuilder().build(script, installer, log, &error);
-        txtLog->appendPlainText(log.join(QLatin1Char('\n')));
-        if (built) {
-            // The installer goes to Output/ beside the script.
-            const QString output = QFileInfo(file.fileName()).absolutePath() + QStringLiteral("/Output");
-            QDir().mkpath(output);
-            QSaveFile setup(FileNames::resolve(output + QStringLiteral("/Setup.exe")));
-            if (setup.open(QIODevice::WriteOnly) && setup.write(installer) == installer.size() && setup.commit()) {
-                QFile(setup.fileName()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                                       QFileDevice::ReadGroup | QFileDevice::ExeGroup |
-                                                       QFileDevice::ReadOther | QFileDevice::ExeOther);
-                txtLog->appendPlainText(QStringLiteral("Written: %1").arg(setup.fileName()));
-                return true;
-            }
-            error = QStringLiteral("Unable to write '%1'.").arg(setup.fileName());
-        }
+    const bool built = ScriptCompiler::compile(m_script, log, &error);
+    cmdStart->setEnabled(!m_script.isEmpty());
+    if (built) {
+        txtLog->appendPlainText(QStringLiteral("Done: %1").arg(ScriptCompiler::output(m_script)));
+        return true;
     }
     txtLog->appendPlainText(error);
     MsgBox(error, Dialogs::Icon::Exclamation, Dialogs::Buttons::OK, windowTitle());

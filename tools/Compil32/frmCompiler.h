@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 class QLabel;
 class QPlainTextEdit;
@@ -8,8 +8,9 @@ class QPushButton;
 
 // The installer compiler's window: the script it will build (named by the
 // per-user setting the editor writes, or chosen with "Browse"), "Start" to
-// build Output/Setup.exe beside the script, and "Exit".
-class frmCompiler : public QWidget {
+// build Output/Setup.exe beside the script (the default button), a log of
+// each step, and "Exit".
+class frmCompiler : public QDialog {
     Q_OBJECT
 
 public:

@@ -7,6 +7,7 @@
 #include "editor/shell/windows/SideWindow.h"
 #include "editor/shell/Validate.h"
 #include "platform/Dialogs.h"
+#include "platform/FileNames.h"
 #include "player/ProcessState.h"
 #include "player/records/ProjectFiles.h"
 #include "player/records/ProjectRecord.h"
@@ -195,7 +196,10 @@ bool frmProjectProperties::Command2_Click()
         MsgBox(QStringLiteral("You must give a name to your adventure !"));
         return false;
     }
-    if (Validate::HasForbiddenCharacters(txtAdventureName->text()) == Validate::No) {
+    // The adventure name names the game's program and its installed folder:
+    // "." or ".." would name the folder above.
+    if (Validate::HasForbiddenCharacters(txtAdventureName->text()) == Validate::No ||
+        !FileNames::isPlainName(txtAdventureName->text())) {
         SSTab1->setCurrentIndex(GeneralTab);
         Validate::ShowForbiddenCharactersMessage();
         return false;

@@ -7,6 +7,7 @@
 #include "editor/shell/EditorPaths.h"
 #include "editor/shell/windows/FolderList.h"
 #include "editor/shell/windows/SideWindow.h"
+#include "editor/shell/Validate.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "platform/Registry.h"
@@ -17,6 +18,7 @@
 #include "player/records/ProjectRecord.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -47,6 +49,18 @@ bool copyPlayer(const QString& from, const QString& to)
     return copy.setPermissions(copy.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther);
 }
 
+// True when both paths name one file, in any letter case, also through
+// links or "..".
+bool sameFile(const QString& a, const QString& b)
+{
+    const auto canonical = [](const QString& path) {
+        const QFileInfo info(FileNames::resolve(path));
+        const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+        return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
+    };
+    return canonical(a).compare(canonical(b), Qt::CaseInsensitive) == 0;
+}
+
 }  // namespace
 
 const QString& frmCompile::compilerSettingsKey()
@@ -68,6 +82,9 @@ frmCompile::frmCompile(QWidget* mainWindow)
     Command4 = new QPushButton(QStringLiteral("Cancel"));
     Command1 = new QPushButton(QStringLiteral("Options..."));
     Command3->setDefault(true);
+    txtTarget = new QLineEdit;
+    txtTarget->setReadOnly(true);
+    txtTarget->setToolTip(QStringLiteral("The installer will be created as this file."));
     auto* main = new QVBoxLayout(Frame1);
     main->setContentsMargins(0, 0, 0, 0);
     main->addWidget(new QLabel(QStringLiteral("File name:")));
@@ -75,6 +92,7 @@ frmCompile::frmCompile(QWidget* mainWindow)
     main->addWidget(new QLabel(QStringLiteral("Location:")));
     main->addWidget(Drive1);
     main->addWidget(Dir2, 1);
+    main->addWidget(txtTarget);
     main->addWidget(wrapped(QStringLiteral("Give a name to the new file and select the location where you want to create it.")));
     main->addWidget(Command3);
     main->addWidget(Command4);
@@ -113,7 +131,17 @@ frmCompile::frmCompile(QWidget* mainWindow)
     for (QWidget* frame : {Frame1, Frame3, Frame2})
         layout->addWidget(frame);
 
+    const std::pair<QWidget*, const char*> names[] = {
+        {txtFileName, "File name"}, {Drive1, "Drive"}, {Dir2, "Location"}, {txtTarget, "The installer will be created as"},
+        {Command3, "OK"}, {Command4, "Cancel"}, {Command1, "Options"}, {Check1, "Do not distribute MSVBVM50.DLL"},
+        {Check2, "Do not distribute the other system files"}, {CheckEnable, "Let anyone edit your game with Quendara"},
+        {Color, "Installation background color"}, {Command5, "Default"}, {Command2, "OK of the options"}};
+    for (const auto& [widget, name] : names)
+        widget->setAccessibleName(QLatin1String(name));
+
     connect(Drive1, &DriveList::driveChanged, this, &frmCompile::Drive1_Change);
+    connect(Dir2, &FolderList::pathChanged, this, &frmCompile::showTarget);
+    connect(txtFileName, &QLineEdit::textChanged, this, &frmCompile::showTarget);
     connect(Dir2, &FolderList::pathChanged, Drive1, &DriveList::showDriveOf);
     connect(Command1, &QPushButton::clicked, this, &frmCompile::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmCompile::Command2_Click);
@@ -141,6 +169,36 @@ void frmCompile::Form_Load()
             break;
     }
     Drive1->showDriveOf(Dir2->path());
+    showTarget();
+}
+
+QString frmCompile::targetFolder() const
+{
+    QString folder = Dir2->path();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+void frmCompile::showTarget()
+{
+    txtTarget->setText(targetFolder() + txtFileName->text());
+}
+
+void frmCompile::reject()
+{
+    // The compiler is running: the dialog stays until it has ended and its
+    // installer has been put in place.
+    if (!m_building)
+        QDialog::reject();
+}
+
+void frmCompile::closeEvent(QCloseEvent* event)
+{
+    if (m_building)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
 }
 
 void frmCompile::showFrame(QWidget* frame)
@@ -198,6 +256,10 @@ bool frmCompile::CreateFiles()
 
 bool frmCompile::Command3_Click()
 {
+    // Window events run while the compiler is waited for: a second build
+    // cannot start inside the first.
+    if (m_building)
+        return false;
     QString name = txtFileName->text();
     if (name.isEmpty()) {
         MsgBox(QStringLiteral("Please enter a valid file name."), Dialogs::Icon::Information);
@@ -218,10 +280,34 @@ bool frmCompile::Command3_Click()
         MsgBox(QStringLiteral("Sorry, The selected file is protected. Please enter another file."), Dialogs::Icon::Information);
         return false;
     }
-    QString folder = Dir2->path();
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
+    const ProjectRecord& record = ProjectRecord::current();
+    // The game's name names its program here and its folder once installed.
+    if (!FileNames::isPlainName(record.AdventureName) || Validate::HasForbiddenCharacters(record.AdventureName) == Validate::No) {
+        Validate::ShowForbiddenCharactersMessage();
+        return false;
+    }
+    const QString folder = targetFolder();
     const QString target = folder + name;
+    showTarget();
+    // The build copies the player over the project's own copy of the game's
+    // program, so that file cannot also receive the installer.
+    const QString game = ProjectPaths::ProjectPath + record.AdventureName + QStringLiteral(".exe");
+    if (sameFile(target, game)) {
+        MsgBox(QStringLiteral("Sorry, '") + target +
+                   QStringLiteral("' is the game's own program in the project folder, which the distribution "
+                                  "replaces. Please choose another location or file name."),
+               Dialogs::Icon::Information);
+        return false;
+    }
+    // A sub-folder selected but not opened is not where the installer goes:
+    // the author sees the folder that is used before anything is built.
+    const QString selected = Dir2->selectedSubfolder();
+    if (!selected.isEmpty() &&
+        MsgBox(QStringLiteral("The installer will be created in '") + folder +
+                   QStringLiteral("', the open folder of the list, not in the selected folder '") + selected +
+                   QStringLiteral("'.\n\nDouble-click a folder to open it. Click 'Cancel' to choose again."),
+               Dialogs::Icon::Information, Dialogs::Buttons::OKCancel) != Dialogs::OK)
+        return false;
     bool replace = false;
     if (QFileInfo::exists(target)) {
         if (MsgBox(QStringLiteral("The selected file already exists. Do you want to replace it ?"), Dialogs::Icon::Exclamation,
@@ -230,10 +316,8 @@ bool frmCompile::Command3_Click()
         replace = true;
     }
 
-    const ProjectRecord& record = ProjectRecord::current();
     const QString player = EditorPaths::ProgramPath + QStringLiteral("run.dat");
-    const QString game = FileNames::inFolder(ProjectPaths::ProjectPath, record.AdventureName + QStringLiteral(".exe"));
-    if (game.isEmpty() || !copyPlayer(player, game)) {
+    if (!copyPlayer(player, game)) {
         MsgBox(QStringLiteral("Unable to copy '") + player + QStringLiteral("' to '") + ProjectPaths::ProjectPath +
                    record.AdventureName + QStringLiteral(".exe'."),
                Dialogs::Icon::Exclamation);
@@ -257,9 +341,13 @@ bool frmCompile::Command3_Click()
         QFile::remove(target);
     showFrame(Frame2);
     const QString compiler = FileNames::resolve(EditorPaths::ProgramPath + QStringLiteral("Compiler/Compil32.exe"));
+    m_building = true;
     Editor2::RunAndWait(QLatin1Char('"') + compiler + QLatin1Char('"'));
+    m_building = false;
     const QString setup = EditorPaths::ProgramPath + QStringLiteral("Output/Setup.exe");
-    if (!QFile::rename(FileNames::resolve(setup), target)) {
+    if (QFile::rename(FileNames::resolve(setup), target)) {
+        MsgBox(QStringLiteral("The installer has been created: '") + target + QStringLiteral("'."), Dialogs::Icon::Information);
+    } else {
         MsgBox(QStringLiteral("Unable to rename '") + setup + QStringLiteral("'  as  '") + target +
                    QStringLiteral("'.\n\nOperation Aborted."),
                Dialogs::Icon::Information);
@@ -270,6 +358,8 @@ bool frmCompile::Command3_Click()
 
 void frmCompile::done(int result)
 {
+    if (m_building)
+        return;
     ProcessState::StatusText.clear();
     QDialog::done(result);
 }

@@ -5,6 +5,7 @@
 class DriveList;
 class FolderList;
 class QCheckBox;
+class QCloseEvent;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -56,14 +57,26 @@ public:
     QPushButton* Command3 = nullptr;
     QPushButton* Command4 = nullptr;
     QPushButton* Command5 = nullptr;
+    // The installer's folder and name as they will be used.
+    QLineEdit* txtTarget = nullptr;
 
     // Inno Setup's per-user settings key, under which the compiler finds the
     // script to open.
     static const QString& compilerSettingsKey();
 
+    // While the compiler runs the dialog cannot be closed.
+    bool isBuilding() const { return m_building; }
+    void reject() override;
+
 protected:
     void done(int result) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void showFrame(QWidget* frame);
+    // The list's open folder, ending with a separator.
+    QString targetFolder() const;
+    void showTarget();
+
+    bool m_building = false;
 };

@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -117,7 +118,14 @@ void frmFrames::LView_AfterLabelEdit(const QString& newName)
     m_editedName = newName;
     if (oldName.isEmpty() || newName.isEmpty() || newName == oldName)
         return;
-    FrameFiles::RenameFrame(oldName, newName);
+    if (FrameFiles::RenameFrame(oldName, newName))
+        return;
+    // The frame kept its name: the list shows it as it is on disk.
+    m_editedName = oldName;
+    if (QListWidgetItem* item = LView->currentItem(); item && item->text() == newName) {
+        const QSignalBlocker quiet(LView);
+        item->setText(oldName);
+    }
 }
 
 void frmFrames::LView_OLEDragDrop(const QStringList& files)

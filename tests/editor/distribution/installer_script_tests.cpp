@@ -195,6 +195,26 @@ TEST_F(InstallerScriptTest, TheScriptIsWrittenBesideTheEditor)
     EXPECT_FALSE(Distribution::CreateFiles(options, &error));
     EXPECT_EQ(error, QStringLiteral("../castle.iss"));
     ProjectRecord::current().ProjectName = QStringLiteral("castle");
+
+    // The system files are looked for only in a Windows folder that has a
+    // system folder; without one the default options name none, silently.
+    script.close();
+    QTemporaryDir windows;
+    qputenv("QUENDARA_WINDOWS_FOLDER", windows.path().toUtf8());
+    ASSERT_TRUE(Distribution::CreateFiles(InstallerOptions{}));
+    ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(script.readAll().contains("{sys}"));
+    script.close();
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+    QDir(windows.path()).mkpath(QStringLiteral("SYSTEM"));
+    QFile(windows.path() + QStringLiteral("/SYSTEM/ctl3d32.dll")).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(Distribution::CreateFiles(InstallerOptions{}));
+    EXPECT_EQ(dialogs.messages().size(), 6);  // every file but the one there
+    ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(script.readAll().contains("ctl3d32.dll\"; DestDir: \"{sys}\""));
+    script.close();
+    dialogs.clear();
+
     EditorPaths::setProgramPath(program.path() + QStringLiteral("/castle.iss"));
     EXPECT_FALSE(Distribution::CreateFiles(options, &error));
     EXPECT_EQ(error, program.path() + QStringLiteral("/castle.iss/castle.iss"));

@@ -75,11 +75,38 @@ TEST_F(AreaFilesTest, FailuresAreReportedOnceAtTheEnd)
     EXPECT_EQ(project.read(QStringLiteral("Areas/Hall/2a.dat")), QByteArray("3"));
     EXPECT_EQ(project.read(QStringLiteral("Frames/Hall.lks")), QByteArray("2\r\n"));
 
-    // No links file: the count read is 0 and stays 0.
-    dialogs.clear();
-    QFile::remove(project.path() + QStringLiteral("Frames/Hall.lks"));
-    EXPECT_EQ(AreaFiles::RemoveArea(QStringLiteral("Hall"), 1), 0);
-    EXPECT_EQ(project.read(QStringLiteral("Frames/Hall.lks")), QByteArray("0\r\n"));
+}
+
+TEST_F(AreaFilesTest, NothingIsRemovedWithoutAReadableCountOrBeyondIt)
+{
+    const QStringList before = areaFiles();
+    // An area number the links file does not count: its files stay.
+    project.write(QStringLiteral("Areas/Hall/4a.dat"), "stray");
+    for (const qint16 n : {qint16(4), qint16(0)}) {
+        dialogs.clear();
+        EXPECT_EQ(AreaFiles::RemoveArea(QStringLiteral("Hall"), n), 3);
+        EXPECT_EQ(dialogs.messages(),
+                  QStringList{QStringLiteral("Unable to remove the selected area: the frame has 3 area(s), not an area %1. "
+                                             "Nothing was removed.").arg(n)});
+    }
+    EXPECT_EQ(project.read(QStringLiteral("Areas/Hall/4a.dat")), QByteArray("stray"));
+    EXPECT_EQ(project.read(QStringLiteral("Frames/Hall.lks")), QByteArray("3\r\n"));
+    QFile::remove(project.path() + QStringLiteral("Areas/Hall/4a.dat"));
+
+    // A links file that is missing or holds no number: writing 0 would hide
+    // every area of the frame, so nothing changes.
+    for (const QByteArray& content : {QByteArray(), QByteArray("three\r\n")}) {
+        dialogs.clear();
+        QFile::remove(project.path() + QStringLiteral("Frames/Hall.lks"));
+        if (!content.isEmpty())
+            project.write(QStringLiteral("Frames/Hall.lks"), content);
+        EXPECT_EQ(AreaFiles::RemoveArea(QStringLiteral("Hall"), 1), 0);
+        EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Unable to remove the selected area: '") +
+                                                  project.path() + QStringLiteral("Frames/Hall.lks' cannot be read. Nothing was removed.")});
+        EXPECT_EQ(dialogs.shown()[0].icon, Dialogs::Icon::Exclamation);
+        EXPECT_EQ(areaFiles(), before);
+        EXPECT_EQ(project.read(QStringLiteral("Frames/Hall.lks")), content);
+    }
 }
 
 TEST_F(AreaFilesTest, TheLinksFileThatCannotBeWrittenIsReported)

@@ -6,9 +6,14 @@
 #include "support/TempProject.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QMap>
 #include <QFile>
+#include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -160,6 +165,95 @@ TEST_F(FrameFilesTest, RenamingMovesTheFrameFileLinksAndAreaFolder)
     EXPECT_EQ(dialogs.messages(), (QStringList{QStringLiteral("Unable to rename frame areas."), QStringLiteral("Unable to rename frame areas.")}));
     EXPECT_TRUE(project.exists(QStringLiteral("Frames/EMPTY.fme")));
     EXPECT_TRUE(project.exists(QStringLiteral("Frames/Great Hall.fme")));
+}
+
+// A frame "Hall" with areas and a frame "Cellar" without.
+class FrameRenameTest : public FrameFilesTest {
+protected:
+    void SetUp() override
+    {
+        FrameFilesTest::SetUp();
+        project.writeLines(QStringLiteral("Frames/Hall.fme"), {QStringLiteral("0")});
+        project.writeLines(QStringLiteral("Frames/Hall.lks"), {QStringLiteral("1")});
+        project.write(QStringLiteral("Areas/Hall/1a.dat"), "hall area");
+        project.writeLines(QStringLiteral("Frames/Cellar.fme"), {QStringLiteral("1")});
+    }
+    // Every file of the project, by path, with its content.
+    QMap<QString, QByteArray> snapshot() const
+    {
+        QMap<QString, QByteArray> files;
+        QDirIterator it(project.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            files.insert(path.mid(project.path().size()), project.read(path.mid(project.path().size())));
+        }
+        return files;
+    }
+};
+
+TEST_F(FrameRenameTest, TheNameOfAnotherFrameLeavesBothFramesAsTheyWere)
+{
+    const auto before = snapshot();
+    // The other frame's frame file, a links file or area folder left without
+    // a frame: each one holds the name.
+    EXPECT_FALSE(FrameFiles::RenameFrame(QStringLiteral("Hall"), QStringLiteral("Cellar")));
+    EXPECT_FALSE(FrameFiles::RenameFrame(QStringLiteral("Hall"), QStringLiteral("cellar")));
+    EXPECT_EQ(snapshot(), before);
+    project.write(QStringLiteral("Areas/Attic/1a.dat"), "attic area");
+    project.writeLines(QStringLiteral("Frames/Vault.lks"), {QStringLiteral("2")});
+    const auto withStrays = snapshot();
+    EXPECT_FALSE(FrameFiles::RenameFrame(QStringLiteral("Hall"), QStringLiteral("Attic")));
+    EXPECT_FALSE(FrameFiles::RenameFrame(QStringLiteral("Hall"), QStringLiteral("vault")));
+    EXPECT_FALSE(FrameFiles::RenameFrame(QStringLiteral("Nowhere"), QStringLiteral("Somewhere")));
+    EXPECT_EQ(snapshot(), withStrays);
+    EXPECT_EQ(dialogs.messages(), QStringList(5, QStringLiteral("Unable to rename frame areas.")));
+}
+
+TEST_F(FrameRenameTest, AStepThatFailsPutsBackTheStepsBefore)
+{
+    // The Areas folder cannot take a new entry: the frame and links files,
+    // already renamed, go back. Folder permissions stop a user; the
+    // immutable attribute stops the superuser too, where the file system has it.
+    const QString areas = project.path() + QStringLiteral("Areas");
+    const bool superuser = geteuid() == 0;
+    const auto immutable = [&](bool on) {
+        return QProcess::execute(QStringLiteral("chattr"), {on ? QStringLiteral("+i") : QStringLiteral("-i"), areas}) == 0;
+    };
+    if (superuser && !immutable(true))
+        GTEST_SKIP() << "the superuser cannot be stopped from renaming on this file system";
+    QFile::setPermissions(areas, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const auto before = snapshot();
+    const bool renamed = FrameFiles::RenameFrame(QStringLiteral("Hall"), QStringLiteral("Great Hall"));
+    if (superuser)
+        immutable(false);
+    QFile::setPermissions(areas, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(renamed);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Unable to rename frame areas.")});
+}
+
+TEST_F(FrameRenameTest, FoldersAndNamesAreTakenAsSpelledOnDisk)
+{
+    // Only the letter case changes, with the areas.
+    EXPECT_TRUE(FrameFiles::RenameFrame(QStringLiteral("hall"), QStringLiteral("HALL")));
+    EXPECT_EQ(project.read(QStringLiteral("Areas/HALL/1a.dat")), QByteArray("hall area"));
+    EXPECT_TRUE(project.exists(QStringLiteral("Frames/HALL.lks")));
+    EXPECT_FALSE(project.exists(QStringLiteral("Frames/Hall.fme")));
+
+    // A project whose folders are spelled in lower case.
+    QDir(project.path()).rename(QStringLiteral("Frames"), QStringLiteral("frames"));
+    QDir(project.path()).rename(QStringLiteral("Areas"), QStringLiteral("areas"));
+    EXPECT_TRUE(FrameFiles::RenameFrame(QStringLiteral("HALL"), QStringLiteral("Great Hall")));
+    EXPECT_TRUE(project.exists(QStringLiteral("frames/Great Hall.fme")));
+    EXPECT_TRUE(project.exists(QStringLiteral("frames/Great Hall.lks")));
+    EXPECT_EQ(project.read(QStringLiteral("areas/Great Hall/1a.dat")), QByteArray("hall area"));
+    EXPECT_FALSE(project.exists(QStringLiteral("Frames")));
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+
+    // Two frames that differ only in case are two frames: neither takes the other's name.
+    project.writeLines(QStringLiteral("frames/great hall.fme"), {QStringLiteral("0")});
+    EXPECT_FALSE(FrameFiles::RenameFrame(QStringLiteral("Great Hall"), QStringLiteral("great hall")));
+    EXPECT_EQ(project.read(QStringLiteral("areas/Great Hall/1a.dat")), QByteArray("hall area"));
 }
 
 TEST(FileTitleTest, ThePartAfterTheLastSeparator)

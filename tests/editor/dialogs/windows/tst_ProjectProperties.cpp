@@ -98,6 +98,12 @@ private slots:
         refused(QStringLiteral("You must give a name to your adventure !"), -1);
         m_dialog->txtAdventureName->setText(QStringLiteral("Quest: Part Two"));
         refused(QStringLiteral("Sorry, a filename cannot contain any of the following characters :\n\" \\ / : * ? < > | ,"), 0);
+        // Names that pass the character check yet name no file of their own:
+        // the game would be installed into the folder above.
+        for (const QString& name : {QStringLiteral("."), QStringLiteral(".."), QStringLiteral("Quest\tTwo")}) {
+            m_dialog->txtAdventureName->setText(name);
+            refused(QStringLiteral("Sorry, a filename cannot contain any of the following characters :\n\" \\ / : * ? < > | ,"), 0);
+        }
         m_dialog->txtAdventureName->setText(QStringLiteral("Quest"));
         m_dialog->txtVersion->setText(QStringLiteral("1.0\""));
         refused(QStringLiteral("Please do not use quotation marks: \""), 0);

@@ -152,7 +152,10 @@ private slots:
         QVERIFY(dialog->Command3_Click());
         QCOMPARE(readFile(desktop() + QStringLiteral("/Castle.exe")), QByteArray("installer\n"));
         QVERIFY(!QFile::exists(program() + QStringLiteral("Output/Setup.exe")));
-        QCOMPARE(m_dialogs->shown().size(), 1);  // the instructions only
+        // The instructions, then where the installer is.
+        QCOMPARE(m_dialogs->shown().size(), 2);
+        QCOMPARE(m_dialogs->shown()[1].text,
+                 QStringLiteral("The installer has been created: '") + desktop() + QStringLiteral("/Castle.exe'."));
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
 
         // Replacing an installer: confirmed, it is gone before the compiler starts.
@@ -167,6 +170,95 @@ private slots:
         QCOMPARE(m_dialogs->shown()[0].text, QStringLiteral("The selected file already exists. Do you want to replace it ?"));
         QVERIFY(!QFile::exists(program() + QStringLiteral("target-existed")));
         QCOMPARE(readFile(desktop() + QStringLiteral("/Castle.exe")), QByteArray("installer\n"));
+    }
+
+    void theSystemFilesOfAWindowsFolderWithoutThemAreLeftOutSilently()
+    {
+        // The Windows folder of the tests has no system folder: with the
+        // default options nothing is reported and the script names none.
+        auto dialog = open();
+        m_dialogs->queueAnswer(Dialogs::Cancel);
+        QVERIFY(dialog->Command3_Click());
+        QCOMPARE(m_dialogs->shown().size(), 1);  // the instructions only
+        QVERIFY(!readFile(program() + QStringLiteral("castle.iss")).contains("{sys}"));
+    }
+
+    void theProjectsOwnProgramAndNamesOfNoFileAreRefused()
+    {
+        // The installer would be written over the game's program that the
+        // build itself copies into the project folder.
+        QFile::remove(program() + QStringLiteral("castle.iss"));
+        auto dialog = open();
+        QVERIFY(dialog->Dir2->setPath(m_project->path()));
+        dialog->txtFileName->setText(QStringLiteral("castle.EXE"));
+        QVERIFY(!dialog->Command3_Click());
+        QCOMPARE(m_dialogs->messages(),
+                 QStringList{QStringLiteral("Sorry, '") + m_project->path() +
+                             QStringLiteral("castle.EXE' is the game's own program in the project folder, which the "
+                                            "distribution replaces. Please choose another location or file name.")});
+        QVERIFY(!QFile::exists(program() + QStringLiteral("castle.iss")));
+        QVERIFY(!QFile::exists(m_project->path() + QStringLiteral("Castle.exe")));
+
+        // An adventure named "..": its installed folder would be the one above.
+        m_dialogs->clear();
+        ProjectRecord::current().AdventureName = QStringLiteral("..");
+        auto again = open();
+        QVERIFY(!again->Command3_Click());
+        QCOMPARE(m_dialogs->messages(),
+                 QStringList{QStringLiteral("Sorry, a filename cannot contain any of the following characters :\n\" \\ / : * ? < > | ,")});
+        QVERIFY(!QFile::exists(m_project->path() + QStringLiteral("...exe")));
+    }
+
+    void theFolderUsedIsShownWhenTheSelectionDiffers()
+    {
+        QDir(desktop()).mkdir(QStringLiteral("Games"));
+        auto dialog = open();
+        QCOMPARE(dialog->txtTarget->text(), desktop() + QStringLiteral("/Castle.exe"));
+        dialog->txtFileName->setText(QStringLiteral("Quest.exe"));
+        QCOMPARE(dialog->txtTarget->text(), desktop() + QStringLiteral("/Quest.exe"));
+        const auto games = dialog->Dir2->findItems(QStringLiteral("Games"), Qt::MatchEndsWith);
+        QCOMPARE(games.size(), 1);
+        dialog->Dir2->setCurrentItem(games[0]);
+        m_dialogs->queueAnswer(Dialogs::Cancel);
+        QVERIFY(!dialog->Command3_Click());
+        QCOMPARE(m_dialogs->shown()[0].text,
+                 QStringLiteral("The installer will be created in '") + desktop() +
+                     QStringLiteral("/', the open folder of the list, not in the selected folder '") + desktop() +
+                     QStringLiteral("/Games'.\n\nDouble-click a folder to open it. Click 'Cancel' to choose again."));
+        QVERIFY(!QFile::exists(m_project->path() + QStringLiteral("Castle.exe")));
+
+        m_dialogs->queueAnswer(Dialogs::OK);  // that folder
+        m_dialogs->queueAnswer(Dialogs::OK);  // instructions
+        QVERIFY(dialog->Command3_Click());
+        QCOMPARE(readFile(desktop() + QStringLiteral("/Quest.exe")), QByteArray("installer\n"));
+        QVERIFY(!QFile::exists(desktop() + QStringLiteral("/Games/Quest.exe")));
+    }
+
+    void theDialogStaysWhileTheCompilerRuns()
+    {
+        writeFile(program() + QStringLiteral("Compiler/Compil32.exe"),
+                  "#!/bin/sh\nsleep 1\nhere=\"$(dirname \"$0\")/..\"\n"
+                  "mkdir -p \"$here/Output\" && echo installer > \"$here/Output/Setup.exe\"\n",
+                  true);
+        auto dialog = open();
+        dialog->show();
+        bool tried = false;
+        QTimer::singleShot(300, dialog.get(), [&] {
+            tried = true;
+            QVERIFY(dialog->isBuilding());
+            dialog->reject();
+            QVERIFY(!dialog->close());
+            QVERIFY(!dialog->Command3_Click());  // no second build inside the first
+            QVERIFY(dialog->isVisible());
+            QVERIFY(dialog->Frame2->isVisible());
+        });
+        m_dialogs->queueAnswer(Dialogs::OK);
+        QVERIFY(dialog->Command3_Click());
+        QVERIFY(tried);
+        QVERIFY(!dialog->isBuilding());
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(readFile(desktop() + QStringLiteral("/Castle.exe")), QByteArray("installer\n"));
+        QCOMPARE(m_dialogs->shown().size(), 2);
     }
 
     void failuresBeforeAndAfterTheCompiler()

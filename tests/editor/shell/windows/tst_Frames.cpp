@@ -122,6 +122,16 @@ private slots:
         QVERIFY(m_dialogs->shown().isEmpty());
         m_frames->mnuFrameProperties_Click();
         QCOMPARE(m_requests, QStringList{QStringLiteral("properties Great Hall")});
+
+        // The name of another frame: nothing moves and the label shows the
+        // frame's own name again.
+        m_frames->LView->item(1)->setText(QStringLiteral("Cellar"));
+        QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Unable to rename frame areas.")});
+        QCOMPARE(m_frames->LView->item(1)->text(), QStringLiteral("Great Hall"));
+        QVERIFY(m_project->exists(QStringLiteral("Areas/Great Hall/1a.dat")));
+        QVERIFY(!m_project->exists(QStringLiteral("Areas/Cellar")));
+        m_frames->LView->item(1)->setText(QStringLiteral("Hall"));  // a later edit starts from the kept name
+        QVERIFY(m_project->exists(QStringLiteral("Areas/Hall/1a.dat")));
     }
 
     void droppedPicturesBecomeFrames()
