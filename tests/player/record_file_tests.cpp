@@ -1,10 +1,15 @@
+#include "player/records/AtomicFile.h"
 #include "player/records/RecordReader.h"
 #include "player/records/RecordWriter.h"
 #include "support/TempProject.h"
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+
 #include <limits>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -172,6 +177,30 @@ TEST(RecordFileTest, CommitReplacesTheFileWhateverItsCase)
     RecordReader in;
     EXPECT_FALSE(in.open(project.path() + QStringLiteral("Config/Missing")));
     EXPECT_FALSE(out.commit(project.path() + QStringLiteral("no/such/folder/file")));
+}
+
+// Bytes a file already holds are not written again (no new file, no sync),
+// but a file that could not be replaced still reports the failure.
+TEST(RecordFileTest, SameBytesAreNotRewrittenButAReadOnlyFileStillFails)
+{
+    TempProject project;
+    project.write(QStringLiteral("Areas/Hall/1a.dat"), "\"same\"\r\n");
+    const QString path = project.path() + QStringLiteral("Areas/Hall/1a.dat");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    const auto inode = [](const QString& p) { struct stat st{}; return ::stat(QFile::encodeName(p).constData(), &st) == 0 ? st.st_ino : 0; };
+    const auto first = inode(path);
+    ASSERT_TRUE(AtomicFile::write(path, "\"same\"\r\n"));
+    EXPECT_EQ(inode(path), first);  // a replacement would be a new file
+    ASSERT_TRUE(AtomicFile::write(path, "\"new\"\r\n"));
+    EXPECT_EQ(project.read(QStringLiteral("Areas/Hall/1a.dat")), QByteArray("\"new\"\r\n"));
+
+    const QString folder = project.path() + QStringLiteral("Areas/Hall");
+    QFile::setPermissions(path, QFile::ReadOwner);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    if (QFileInfo(path).isWritable())
+        GTEST_SKIP() << "permissions are not enforced for this user";
+    EXPECT_FALSE(AtomicFile::write(path, "\"new\"\r\n"));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 }  // namespace
