@@ -1,4 +1,5 @@
 #include "PictureCompare.h"
+#include "RecordBuilders.h"
 
 #include "platform/pictures/Pictures.h"
 
@@ -73,6 +74,49 @@ TEST(MetafileTest, LeavesUndrawnPixelsTransparentAndFillsShapesWithTheirOwnColou
         EXPECT_EQ(qAlpha(picture.pixel(inPicture(200, 145))), 0) << name;
         EXPECT_EQ(QColor(picture.pixel(inPicture(160, 145))), QColor(0x80, 0x40, 0xa0)) << name;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The metafile's size in its header, in 16-bit words, lies after the
+// 22-byte placeable header and three words of its own.
+constexpr qsizetype sizeField = 22 + 6;
+
+void setDeclaredWords(QByteArray& wmf, int64_t words)
+{
+    QByteArray field;
+    RecordBuilders::put32(field, words);
+    wmf.replace(sizeField, 4, field);
+}
+
+TEST(MetafileTest, TakesAWmfWhoseHeaderMiscountsItsSizeWhenItsRecordsAreSound)
+{
+    RecordBuilders::Wmf drawing;
+    drawing.record(0x02FC, {0, 0x00ff, 0, 0}).record(0x012D, {0});  // a red brush, selected
+    drawing.record(0x041B, {100, 100, 0, 0});                         // a rectangle over the whole page
+    const QByteArray sound = drawing.bytes();
+    ASSERT_EQ(QColor(Pictures::decode(sound).pixel(50, 50)), QColor(Qt::red));
+
+    // Counting the placeable header too, as Inkscape does, or any size at all.
+    for (const int64_t words : {int64_t(sound.size() / 2), int64_t(0x7fffffff), int64_t(0)}) {
+        QByteArray miscounted = sound;
+        setDeclaredWords(miscounted, words);
+        const QImage picture = Pictures::decode(miscounted);
+        ASSERT_FALSE(picture.isNull()) << words;
+        EXPECT_EQ(QColor(picture.pixel(50, 50)), QColor(Qt::red)) << words;
+    }
+
+    // A file that has lost its end: its header says more than it holds, and
+    // no end record is left.
+    QByteArray cut = sound.left(sound.size() - 6);
+    EXPECT_TRUE(Pictures::decode(cut).isNull());
+    // A record that runs past the end of the file is damage whatever the header says.
+    QByteArray overlong = sound;
+    setDeclaredWords(overlong, sound.size() / 2);
+    overlong[22 + 18] = char(0x7f);  // the first record's size
+    EXPECT_TRUE(Pictures::decode(overlong).isNull());
 }
 
 }  // namespace
