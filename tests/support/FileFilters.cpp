@@ -18,13 +18,15 @@ QStringList filesListed(const QString& filter, const QString& folder)
     QSignalSpy loaded(model, &QFileSystemModel::directoryLoaded);
     dialog.setDirectory(folder);
     const QString canonical = QFileInfo(folder).canonicalFilePath();
-    QTest::qWaitFor([&] {
+    const bool listed = QTest::qWaitFor([&] {
         for (const QList<QVariant>& signal : loaded) {
             if (QFileInfo(signal.at(0).toString()).canonicalFilePath() == canonical)
                 return true;
         }
         return false;
     }, 10000);
+    if (!listed)
+        return {QStringLiteral("(the folder was never listed)")};
     QStringList names;
     const QModelIndex root = model->index(folder);
     for (int row = 0; row < model->rowCount(root); ++row) {
