@@ -134,4 +134,18 @@ TEST(MetafileTest, TakesAWmfWhoseHeaderMiscountsItsSizeWhenItsRecordsAreSound)
     EXPECT_TRUE(Pictures::decode(overlong).isNull());
 }
 
+TEST(MetafileTest, TakesAnEmfWhoseHeaderMiscountsItsSizeWhenItsRecordsAreSound)
+{
+    const QByteArray sound = RecordBuilders::Emf().bytes();
+    ASSERT_FALSE(Pictures::decode(sound).isNull());
+    constexpr qsizetype sizeField = 48;  // the file's size in bytes, in the header
+    QByteArray miscounted = sound;
+    QByteArray field;
+    RecordBuilders::put32(field, int64_t(sound.size()) + 1000);
+    miscounted.replace(sizeField, 4, field);
+    EXPECT_EQ(Pictures::decode(miscounted).size(), QSize(96, 96));
+    // Without its end record it has lost its end.
+    EXPECT_TRUE(Pictures::decode(miscounted.left(miscounted.size() - 20)).isNull());
+}
+
 }  // namespace
