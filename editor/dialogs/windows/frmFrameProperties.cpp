@@ -238,8 +238,7 @@ void frmFrameProperties::LoadFrameProperties(const QString& name)
         if (!solid) {
             select(Combo1, frame.Background);
             Combo1_Click();
-        }
-        else if (const std::optional<QColor> colour = ColourNumber::fromText(frame.Background))
+        } else if (const std::optional<QColor> colour = ColourNumber::fromText(frame.Background))
             setColour(*colour);
     }
     if (fields >= 3)
