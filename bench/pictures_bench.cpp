@@ -5,6 +5,9 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
 
 #include <benchmark/benchmark.h>
 
@@ -90,6 +93,27 @@ void BM_LoadWmfClipArt(benchmark::State& state) { load(state, fixture("clipart.w
 void BM_LoadEmfClipArt(benchmark::State& state) { load(state, fixture("clipart.emf")); }
 void BM_LoadIcon48(benchmark::State& state) { load(state, fixture("multi.ico")); }
 
+// A 200 MB file of zeros named .bmp (sparse on disk): refused from its first
+// bytes. Reading it whole first cost about 0.4 s and 200 MB.
+void BM_RefuseLargeFileOfZeros(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QFile zeros(dir.filePath(QStringLiteral("zeros.bmp")));
+    if (!zeros.open(QIODevice::WriteOnly) || !zeros.resize(qint64(200) * 1024 * 1024)) {
+        state.SkipWithError("cannot make the file");
+        return;
+    }
+    zeros.close();
+    for (auto _ : state) {
+        QImage image = Pictures::load(zeros.fileName());
+        benchmark::DoNotOptimize(image);
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_mb"] = double(usage.ru_maxrss) / 1024;
+}
+
+BENCHMARK(BM_RefuseLargeFileOfZeros)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoadJpeg)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadPng)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadBmp24)->Unit(benchmark::kMillisecond);

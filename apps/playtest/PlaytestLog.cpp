@@ -86,6 +86,11 @@ void PlaytestLog::frame(const QString& name)
     write(QStringLiteral("frame"), QJsonObject{{QStringLiteral("name"), name}});
 }
 
+void PlaytestLog::warning(const QString& text, const QString& file)
+{
+    write(QStringLiteral("warning"), QJsonObject{{QStringLiteral("text"), text}, {QStringLiteral("file"), file}});
+}
+
 void PlaytestLog::mci(const QString& command, int result, const QString& reply)
 {
     QJsonObject fields{{QStringLiteral("command"), command}, {QStringLiteral("result"), result}};

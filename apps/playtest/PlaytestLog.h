@@ -17,6 +17,9 @@ public:
 
     void message(const ScriptedDialogs::Shown& shown);
     void frame(const QString& name);
+    // Something the game shows no message for but an author wants to know:
+    // `text` says what, `file` names the file concerned.
+    void warning(const QString& text, const QString& file);
     // `reply` is the text answer of a status query; it is logged when not empty.
     void mci(const QString& command, int result, const QString& reply = QString());
     void state(int step, const QString& command, const PlaytestState& state);

@@ -166,6 +166,11 @@ void PlaytestRunner::watchGame(bool create)
         return;
     m_watched = game;
     connect(game, &Game::frameOpened, this, [this](const QString& name) { m_log.frame(name); });
+    // The player shows nothing for a background it cannot read; the log
+    // tells the author which file it was.
+    connect(game, &Game::backgroundUnreadable, this, [this](const QString& name) {
+        m_log.warning(QStringLiteral("the frame's background picture cannot be shown"), name);
+    });
     // The script plays the player's coordinator for the game window: "Save
     // game" runs the script's save, and an inventory icon is dragged by the
     // script, not by the mouse, so a drag request starts nothing.

@@ -2,6 +2,7 @@
 #include "apps/playtest/PlaytestOptions.h"
 #include "apps/playtest/PlaytestRunner.h"
 #include "apps/playtest/PlaytestScript.h"
+#include "apps/playtest/ScreenConfigFile.h"
 #include "platform/DesktopScreen.h"
 #include "platform/TextMetrics.h"
 
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <QTextStream>
 
 #include <algorithm>
@@ -23,17 +23,17 @@ const QSize kScreen(1024, 768);
 // The offscreen platform gets a screen of the size the game arithmetic is
 // pinned to, so that a full-screen game window and its screenshots have the
 // size of that screen.
-bool useOffscreenPlatform(QTemporaryFile& config)
+bool useOffscreenPlatform(ScreenConfigFile& config)
 {
-    if (!config.open())
+    const QByteArray settings =
+        QStringLiteral("{\"screens\":[{\"name\":\"playtest\",\"x\":0,\"y\":0,\"width\":%1,\"height\":%2,"
+                       "\"logicalDpi\":96,\"logicalBaseDpi\":96,\"dpr\":1}]}")
+            .arg(kScreen.width())
+            .arg(kScreen.height())
+            .toUtf8();
+    if (!config.write(settings))
         return false;
-    config.write(QStringLiteral("{\"screens\":[{\"name\":\"playtest\",\"x\":0,\"y\":0,\"width\":%1,\"height\":%2,"
-                                "\"logicalDpi\":96,\"logicalBaseDpi\":96,\"dpr\":1}]}")
-                     .arg(kScreen.width())
-                     .arg(kScreen.height())
-                     .toUtf8());
-    config.close();
-    qputenv("QT_QPA_PLATFORM", (QStringLiteral("offscreen:configfile=") + config.fileName()).toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", (QStringLiteral("offscreen:configfile=") + config.path()).toLocal8Bit());
     return true;
 }
 
@@ -101,7 +101,7 @@ int main(int argc, char** argv)
         }
     }
 
-    QTemporaryFile platformConfig(QDir::tempPath() + QStringLiteral("/playtest-screen-XXXXXX.json"));
+    ScreenConfigFile platformConfig;
     if (!options.visible) {
         if (!useOffscreenPlatform(platformConfig)) {
             err << "playtest: cannot write the offscreen platform's settings\n";
@@ -115,6 +115,8 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
+    // The platform has read its screen.
+    platformConfig.release();
     QApplication::setApplicationName(QStringLiteral("Quendara"));
     if (!options.visible) {
         // A standard desktop: the game arithmetic does not depend on the

@@ -11,6 +11,24 @@ namespace {
 
 constexpr uint32_t emfSignature = 0x464D4520;  // " EMF"
 
+// Whether the records after a header of `headerSize` bytes follow one another
+// inside the file up to an end record.
+bool endsWithEofRecord(QByteArrayView bytes, uint32_t headerSize)
+{
+    ByteReader records(bytes, headerSize);
+    while (records.remaining() >= 8) {
+        const qsizetype at = records.position();
+        const uint32_t type = records.u32();
+        const uint32_t size = records.u32();
+        if (size < 8 || size > uint64_t(bytes.size() - at))
+            return false;
+        if (type == EmfRecords::Eof)
+            return true;
+        records.seek(at + size);
+    }
+    return false;
+}
+
 }  // namespace
 
 bool EmfPlayer::recognizes(QByteArrayView bytes)
@@ -44,8 +62,12 @@ QImage EmfPlayer::render(const QByteArray& bytes)
         if (umX > 0 && umY > 0)
             mmX = umX / 1000, mmY = umY / 1000;
     }
-    // A file shorter than its header says has lost its end.
-    if (!header.ok() || headerSize < 88 || headerSize > uint32_t(bytes.size()) || declaredBytes > uint64_t(bytes.size()))
+    if (!header.ok() || headerSize < 88 || headerSize > uint32_t(bytes.size()))
+        return {};
+    // A file shorter than its header says has lost its end, unless its
+    // records still reach their end record: readers of the format go by the
+    // records, each of which is checked against the file below.
+    if (declaredBytes > uint64_t(bytes.size()) && !endsWithEofRecord(bytes, headerSize))
         return {};
     const double perMmX = deviceX > 0 && mmX > 0 ? deviceX / mmX : 96 / 25.4;
     const double perMmY = deviceY > 0 && mmY > 0 ? deviceY / mmY : 96 / 25.4;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QCursor>
+#include <QIODevice>
 #include <QImage>
 #include <QString>
 
@@ -20,6 +21,11 @@ QImage load(const QString& path);
 
 // The picture held in `bytes`.
 QImage decode(const QByteArray& bytes);
+
+// The picture read from an open `device`. Only the first bytes are read
+// when they are not the start of a picture, and nothing when the device is
+// larger than any picture we take.
+QImage read(QIODevice& device);
 
 // A mouse pointer from a cursor file, with the hot spot the file gives, or
 // from an icon file, with the hot spot in the middle of the image.

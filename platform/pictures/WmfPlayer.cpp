@@ -10,6 +10,24 @@ namespace {
 constexpr uint32_t placeableKey = 0x9AC6CDD7;
 constexpr qsizetype headerSize = 18;
 
+// Whether the records after the header at `start` follow one another inside
+// the file up to an end record.
+bool endsWithEofRecord(const QByteArray& bytes, qsizetype start)
+{
+    ByteReader records(bytes, start + headerSize);
+    while (records.remaining() >= 6) {
+        const qsizetype at = records.position();
+        const uint32_t size = records.u32();
+        const uint16_t function = records.u16();
+        if (size < 3 || qsizetype(size) * 2 > bytes.size() - at)
+            return false;
+        if (function == WmfRecords::Eof)
+            return true;
+        records.seek(at + qsizetype(size) * 2);
+    }
+    return false;
+}
+
 }  // namespace
 
 bool WmfPlayer::recognizes(QByteArrayView bytes)
@@ -41,8 +59,12 @@ QImage WmfPlayer::render(const QByteArray& bytes)
     const uint16_t objectCount = header.u16();
     if (!header.ok() || (type != 1 && type != 2) || words != 9)
         return {};
-    // A file shorter than its header says has lost its end.
-    if (qsizetype(declaredWords) * 2 > bytes.size() - start)
+    // A file shorter than its header says has lost its end, unless its
+    // records still reach their end record: some writers (Inkscape) count
+    // the placeable header in the size, and readers of the format go by the
+    // records, each of which is checked against the file below.
+    const bool sizeFits = qsizetype(declaredWords) * 2 <= bytes.size() - start;
+    if (!sizeFits && !endsWithEofRecord(bytes, start))
         return {};
 
     QImage image(frame.size, QImage::Format_ARGB32_Premultiplied);

@@ -176,6 +176,7 @@ void GameSession::openFrame(QString name)
     } else if (frame.FrameKind == 1) {
         background.kind = FrameBackground::Kind::Picture;
         background.picture = ProjectFiles::inFrames(frame.Background);
+        background.name = frame.Background;
         background.tiled = frame.Tiled;
     }
     m_view->showBackground(background);

@@ -19,8 +19,10 @@ struct FrameBackground {
     // an earlier frame is taken away.
     std::optional<QColor> colour;
     // Picture: the file in Frames/ (empty when its name is not plain), shown
-    // stretched over the picture area or repeated from its top-left corner.
+    // stretched over the picture area or repeated from its top-left corner,
+    // and its name as the frame file gives it.
     QString picture;
+    QString name;
     bool tiled = false;
 };
 

@@ -250,7 +250,11 @@ void Game::playVideo(const QString& file)
 
 void Game::stopVideo() { MovieMedia().StopMovie(); }
 
-void Game::showBackground(const FrameBackground& background) { PictureBox->showBackground(background); }
+void Game::showBackground(const FrameBackground& background)
+{
+    if (!PictureBox->showBackground(background))
+        emit backgroundUnreadable(background.name);
+}
 
 void Game::clearAreas()
 {

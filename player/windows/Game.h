@@ -103,6 +103,11 @@ signals:
     void dragRequested(ImageControl* icon);
     // After OpenFrame has shown a frame.
     void frameOpened(const QString& name);
+    // A frame's background picture could not be shown (`name` as the frame
+    // file gives it): no such file, a name outside the game's folder, or a
+    // file that is not a picture we can read. The game says nothing and goes
+    // on; a program watching the game can report it.
+    void backgroundUnreadable(const QString& name);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -19,8 +19,9 @@ PictureArea::PictureArea(QWidget* parent)
     m_backImage->setStretch(true);
 }
 
-void PictureArea::showBackground(const FrameBackground& background)
+bool PictureArea::showBackground(const FrameBackground& background)
 {
+    bool shown = true;
     switch (background.kind) {
     case FrameBackground::Kind::Colour:
         m_backImage->clearPicture();
@@ -35,6 +36,7 @@ void PictureArea::showBackground(const FrameBackground& background)
         // A picture that cannot be loaded leaves the background as it was.
         const QPixmap picture =
             background.picture.isEmpty() ? QPixmap() : QPixmap::fromImage(Pictures::load(background.picture));
+        shown = !picture.isNull();
         if (background.tiled) {
             if (!picture.isNull()) {
                 m_tile = picture;
@@ -51,6 +53,7 @@ void PictureArea::showBackground(const FrameBackground& background)
         break;
     }
     update();
+    return shown;
 }
 
 std::vector<QPoint> PictureArea::tilePositions() const

@@ -21,7 +21,10 @@ public:
 
     ImageControl* backImage() const { return m_backImage; }
 
-    void showBackground(const FrameBackground& background);
+    // False when the background is a picture that cannot be shown (no
+    // such file, or not one we can read); the background is then left as
+    // it was.
+    bool showBackground(const FrameBackground& background);
     // Whether the frame on screen is tiled: tiles are painted only then.
     void setTiled(bool tiled) { m_tiled = tiled; }
     const QPixmap& tilePicture() const { return m_tile; }

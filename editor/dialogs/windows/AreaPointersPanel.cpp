@@ -32,6 +32,8 @@ QPushButton* button(const QString& text, const char* name)
 
 }  // namespace
 
+const QString AreaPointersPanel::PointerFilter = QStringLiteral("Icons (*.ico *.cur)");
+
 AreaPointersPanel::AreaPointersPanel(QWidget* parent)
     : QWidget(parent)
 {
@@ -108,7 +110,7 @@ QString AreaPointersPanel::selectedPointer() const
 
 void AreaPointersPanel::Command3_Click()
 {
-    const QString file = Dialogs::instance().openFile(QStringLiteral("Open"), QString(), QStringLiteral("Icons (*.ico *.cur)"));
+    const QString file = Dialogs::instance().openFile(QStringLiteral("Open"), QString(), PointerFilter);
     if (file.isEmpty())
         return;
     const QString name = fileNameOf(file);

@@ -13,6 +13,9 @@ class AreaPointersPanel : public QWidget {
     Q_OBJECT
 
 public:
+    // What Add... offers: icon and cursor files.
+    static const QString PointerFilter;
+
     explicit AreaPointersPanel(QWidget* parent = nullptr);
 
     // Lists the ".ico" files of the Icons folder, alphabetically.

@@ -4,6 +4,7 @@
 #include "editor/dialogs/ProjectVariables.h"
 #include "editor/dialogs/windows/AreaPointersPanel.h"
 #include "editor/dialogs/windows/AreaVariablesPanel.h"
+#include "editor/shell/PictureFiles.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "platform/pictures/Pictures.h"
@@ -60,8 +61,7 @@ QString frameName() { return FrameRecord::current().Name; }
 
 }  // namespace
 
-const QString frmAreaProperties::PictureFilter =
-    QStringLiteral("Graphic files (*.bmp *.gif *.jpg *.wmf *.emf *.ico *.cur)");
+const QString frmAreaProperties::PictureFilter = PictureFiles::filter(PictureFiles::Kind::Area);
 const QString frmAreaProperties::IconFilter = QStringLiteral("Icons (*.ico *.cur)");
 const QString frmAreaProperties::SoundFilter = QStringLiteral("Sounds (*.wav)");
 
@@ -92,8 +92,7 @@ void frmAreaProperties::RefreshComboBoxes()
     for (const QString& file : FileNames::list(ProjectPaths::FramesPath, QStringLiteral("*.fme")))
         frames << file.left(file.size() - 4);
     fill(Combo1, frames);
-    fill(Combo2, areasFolder({QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"), QStringLiteral("*.wmf"),
-                              QStringLiteral("*.emf"), QStringLiteral("*.ico"), QStringLiteral("*.cur")}));
+    fill(Combo2, areasFolder(PictureFiles::patterns(PictureFiles::Kind::Area)));
     fill(Combo5, areasFolder({QStringLiteral("*.ico"), QStringLiteral("*.cur")}));
     fill(Combo6, areasFolder({QStringLiteral("*.wav")}));
 }

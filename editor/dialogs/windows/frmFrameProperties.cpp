@@ -2,6 +2,7 @@
 
 #include "editor/dialogs/windows/TabbedDialogLayout.h"
 #include "editor/dialogs/TextNumber.h"
+#include "editor/shell/PictureFiles.h"
 #include "editor/shell/windows/SideWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
@@ -78,7 +79,7 @@ void select(QComboBox* list, const QString& text)
 }  // namespace
 
 // In the file dialog's own form: the patterns inside the brackets, apart.
-const QString frmFrameProperties::PictureFilter = QStringLiteral("Graphic files (*.bmp *.gif *.jpg *.wmf *.emf)");
+const QString frmFrameProperties::PictureFilter = PictureFiles::filter(PictureFiles::Kind::Background);
 const QString frmFrameProperties::SoundtrackFilter = QStringLiteral("MIDI files (*.mid)");
 const QString frmFrameProperties::VideoFilter = QStringLiteral("Video files (*.avi)");
 
@@ -212,8 +213,7 @@ void frmFrameProperties::SetTab() { SSTab1->setCurrentIndex(0); }
 void frmFrameProperties::RefreshComboBoxes()
 {
     Image1->clear();
-    fill(Combo1, framesFolder({QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
-                               QStringLiteral("*.wmf"), QStringLiteral("*.emf")}));
+    fill(Combo1, framesFolder(PictureFiles::patterns(PictureFiles::Kind::Background)));
     fill(Combo2, framesFolder({QStringLiteral("*.mid")}));
     fill(Combo3, ProjectFiles::frames());
     fill(Combo4, framesFolder({QStringLiteral("*.avi")}));
@@ -235,9 +235,10 @@ void frmFrameProperties::LoadFrameProperties(const QString& name)
         Frame2->setVisible(solid);
     }
     if (fields >= 2) {
-        if (!solid)
+        if (!solid) {
             select(Combo1, frame.Background);
-        else if (const std::optional<QColor> colour = ColourNumber::fromText(frame.Background))
+            Combo1_Click();
+        } else if (const std::optional<QColor> colour = ColourNumber::fromText(frame.Background))
             setColour(*colour);
     }
     if (fields >= 3)
@@ -320,6 +321,8 @@ void frmFrameProperties::browse(QComboBox* list, const QString& filter)
         AtomicFile::write(copy, source.readAll());
     RefreshComboBoxes();
     select(list, name);
+    if (list == Combo1)
+        Combo1_Click();
 }
 
 void frmFrameProperties::Command17_Click() { browse(Combo1, PictureFilter); }

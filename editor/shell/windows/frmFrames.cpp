@@ -1,6 +1,7 @@
 #include "editor/shell/windows/frmFrames.h"
 
 #include "editor/shell/FrameFiles.h"
+#include "editor/shell/PictureFiles.h"
 #include "platform/Dialogs.h"
 #include "player/records/ProjectFiles.h"
 
@@ -133,10 +134,7 @@ void frmFrames::LView_OLEDragDrop(const QStringList& files)
     for (const QString& path : files) {
         if (path.size() < 5)
             continue;
-        const QString ending = path.right(4).toLower();
-        static const QStringList pictures{QStringLiteral(".bmp"), QStringLiteral(".gif"), QStringLiteral(".jpg"),
-                                          QStringLiteral(".wmf"), QStringLiteral(".emf")};
-        if (pictures.contains(ending)) {
+        if (PictureFiles::isPicture(path, PictureFiles::Kind::Background)) {
             FrameFiles::CreateFrame(FrameFiles::Picture, path, FrameFiles::GetFileTitle(path), false);
             createdFrame();
         } else {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -10,6 +11,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <signal.h>
 
 // Runs the playtest program on copies of the games in tests/data/playtest, so
 // that the saved games it writes stay out of the source tree.
@@ -265,6 +269,77 @@ TEST_F(PlaytestProgramTest, SavedGamesRoundTripAndADamagedOneLeavesTheWelcomeWin
                    + QStringLiteral("'.\nnew\nexpect frame Hall\n"),
                    {QStringLiteral("--no-sound")});
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
+}
+
+TEST_F(PlaytestProgramTest, ABackgroundThatCannotBeShownIsLoggedAsAWarning)
+{
+    // The player leaves such a frame black without a word; the log names the
+    // picture, whether it is damaged or lies outside the Frames folder.
+    const auto hallShows = [this](const QByteArray& picture) {
+        QFile hall(game + QStringLiteral("/Frames/Hall.fme"));
+        EXPECT_TRUE(hall.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        hall.write("1\r\n\"" + picture + "\"\r\n#FALSE#\r\n#FALSE#\r\n\"\"\r\n#FALSE#\r\n4\r\n\"\"\r\n\"\"\r\n#TRUE#\r\n");
+    };
+    QFile zeros(game + QStringLiteral("/Frames/broken.bmp"));
+    ASSERT_TRUE(zeros.open(QIODevice::WriteOnly));
+    zeros.write(QByteArray(4096, '\0'));
+    zeros.close();
+
+    for (const QByteArray& picture : {QByteArray("broken.bmp"), QByteArray("../Frames/yard.jpg"), QByteArray("gone.bmp")}) {
+        hallShows(picture);
+        const Run run = playText(QStringLiteral("new\nexpect frame Hall\n"), {QStringLiteral("--no-sound")});
+        ASSERT_EQ(run.code, 0) << run.err.toStdString();
+        const QList<QJsonObject> all = log();
+        const QList<QJsonObject> warnings = log(QStringLiteral("warning"));
+        ASSERT_EQ(warnings.size(), 1) << picture.toStdString();
+        EXPECT_EQ(warnings[0].value(QStringLiteral("file")).toString(), QString::fromLatin1(picture));
+        EXPECT_EQ(warnings[0].value(QStringLiteral("text")).toString(), QStringLiteral("the frame's background picture cannot be shown"));
+        // Told while the frame opens, before it has opened.
+        EXPECT_LT(all.indexOf(warnings[0]), all.indexOf(log(QStringLiteral("frame")).value(0)));
+    }
+
+    hallShows("yard.jpg");
+    const Run run = playText(QStringLiteral("new\nexpect frame Hall\n"), {QStringLiteral("--no-sound")});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(log(QStringLiteral("warning")).isEmpty());
+}
+
+// A run stopped from outside, politely or not, leaves nothing in the
+// temporary folder: the offscreen platform's settings never become a file.
+TEST_F(PlaytestProgramTest, AKilledRunLeavesNothingInTheTemporaryFolder)
+{
+    const QString script = work.filePath(QStringLiteral("long.txt"));
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("new\nwait 60\n");
+    file.close();
+    const QString runtime = work.filePath(QStringLiteral("runtime"));
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    for (const int signal : {SIGTERM, SIGKILL}) {
+        QTemporaryDir temporary;
+        ASSERT_TRUE(temporary.isValid());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(PLAYTEST_PROGRAM), {QStringLiteral("--project"), game, QStringLiteral("--script"), script,
+                                                         QStringLiteral("--log"), logPath, QStringLiteral("--no-sound")});
+        ASSERT_TRUE(process.waitForStarted());
+        // Killed while it plays: once the first frame has opened.
+        QElapsedTimer clock;
+        clock.start();
+        while (log(QStringLiteral("frame")).isEmpty() && clock.elapsed() < 60000)
+            QThread::msleep(50);
+        ASSERT_FALSE(log(QStringLiteral("frame")).isEmpty()) << QString::fromUtf8(process.readAllStandardError()).toStdString();
+        ASSERT_EQ(::kill(pid_t(process.processId()), signal), 0);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(QDir(temporary.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                  QStringList())
+            << "signal " << signal;
+    }
 }
 
 TEST_F(PlaytestProgramTest, AWaitEndsOnlyAfterTheFrameChangeItRanInto)

@@ -1,4 +1,5 @@
 #include "PictureCompare.h"
+#include "RecordBuilders.h"
 
 #include "platform/pictures/Pictures.h"
 
@@ -87,6 +88,79 @@ TEST(PicturesTest, ReportsMissingAndUnreadableFilesWithANullPicture)
     EXPECT_TRUE(Pictures::load(dir.path()).isNull());
     EXPECT_FALSE(Pictures::cursor(text.fileName()).has_value());
     EXPECT_FALSE(Pictures::cursor(fixture("bmp24.bmp")).has_value());
+}
+
+// A device of `size` bytes: `head`, then zeros, made up as they are read,
+// counting what was read.
+class MadeUpFile : public QIODevice {
+public:
+    MadeUpFile(QByteArray head, qint64 size) : m_head(std::move(head)), m_size(size) { open(ReadOnly | Unbuffered); }
+    qint64 size() const override { return m_size; }
+    bool seek(qint64 position) override
+    {
+        m_at = position;
+        return QIODevice::seek(position);
+    }
+    qint64 served = 0;
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        const qint64 count = std::min(maxSize, m_size - m_at);
+        for (qint64 i = 0; i < count; ++i)
+            data[i] = m_at + i < m_head.size() ? m_head[m_at + i] : '\0';
+        m_at += count;
+        served += count;
+        return count;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_head;
+    qint64 m_size = 0;
+    qint64 m_at = 0;
+};
+
+// What a file's first bytes show is checked before the rest is read: a large
+// file that is no picture, or whose header announces a picture far beyond
+// our limits, costs one small read.
+TEST(PicturesTest, ReadsOnlyTheStartOfAFileThatIsNoPictureWeTake)
+{
+    constexpr qint64 large = qint64(200) * 1024 * 1024;
+    constexpr qint64 bounded = 64 * 1024;
+    MadeUpFile zeros({}, large);
+    EXPECT_TRUE(Pictures::read(zeros).isNull());
+    EXPECT_LE(zeros.served, bounded);
+
+    QByteArray bitmap("BM");
+    bitmap += QByteArray(12, '\0');
+    RecordBuilders::put32(bitmap, 40);
+    RecordBuilders::put32(bitmap, 1000000);  // a million pixels wide
+    RecordBuilders::put32(bitmap, 1000000);
+    MadeUpFile huge(bitmap, large);
+    EXPECT_TRUE(Pictures::read(huge).isNull());
+    EXPECT_LE(huge.served, bounded);
+
+    QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\1\0\0\0\1\0\0", 24);  // 65536 x 65536
+    MadeUpFile wide(png, large);
+    EXPECT_TRUE(Pictures::read(wide).isNull());
+    EXPECT_LE(wide.served, bounded);
+
+    // A picture is read whole, whatever device it comes from.
+    QFile fixtureFile(fixture("bmp24.bmp"));
+    ASSERT_TRUE(fixtureFile.open(QIODevice::ReadOnly));
+    const QByteArray bytes = fixtureFile.readAll();
+    MadeUpFile real(bytes, bytes.size());
+    EXPECT_EQ(Pictures::read(real).size(), QSize(37, 23));
+    EXPECT_EQ(real.served, bytes.size());
+
+    // And a file on disk the same way.
+    QTemporaryDir dir;
+    QFile empty(dir.filePath(QStringLiteral("zeros.bmp")));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(empty.resize(large));  // sparse: takes no room
+    empty.close();
+    EXPECT_TRUE(Pictures::load(empty.fileName()).isNull());
 }
 
 TEST(PicturesTest, ReadsGifJpegAndPngWithTheirTransparency)

@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -362,14 +363,34 @@ private slots:
 
     void browseCopiesIntoAreasAndFiltersTakeEachKind()
     {
-        for (const char* file : {"bmp24.bmp", "clipart.gif", "photo.jpg", "clipart.wmf", "clipart.emf", "vista.ico", "arrow.cur"}) {
-            QVERIFY(QFile::exists(kPictures + QLatin1String(file)));
-            QVERIFY2(filterTakes(frmAreaProperties::PictureFilter, QLatin1String(file)), file);
+        // Qt's own file dialog lists a sample of every kind under each filter,
+        // and nothing else; the picture list of the dialog takes the same.
+        QTemporaryDir samples;
+        const QStringList pictures{QStringLiteral("alpha.png"),   QStringLiteral("arrow.cur"),   QStringLiteral("bmp24.bmp"),
+                                   QStringLiteral("clipart.emf"), QStringLiteral("clipart.gif"), QStringLiteral("clipart.wmf"),
+                                   QStringLiteral("DOOR.BMP"),    QStringLiteral("photo.jpg"),   QStringLiteral("photo2.jpeg"),
+                                   QStringLiteral("vista.ico")};
+        for (const QString& name : pictures) {
+            const QString from = name == QLatin1String("DOOR.BMP")      ? QStringLiteral("bmp8.bmp")
+                                 : name == QLatin1String("photo2.jpeg") ? QStringLiteral("photo.jpg")
+                                                                        : name;
+            QVERIFY2(QFile::copy(kPictures + from, samples.filePath(name)), qPrintable(name));
+            QVERIFY(QFile::copy(kPictures + from, ProjectPaths::AreasPath + name));
         }
-        for (const char* file : {"vista.ico", "arrow.cur"})
-            QVERIFY(filterTakes(frmAreaProperties::IconFilter, QLatin1String(file)));
-        QVERIFY(!filterTakes(frmAreaProperties::IconFilter, QStringLiteral("photo.jpg")));
-        QVERIFY(filterTakes(frmAreaProperties::SoundFilter, QStringLiteral("CREAK.WAV")));
+        QVERIFY(QFile::copy(QStringLiteral(QUENDARA_TEST_DATA "/media/tone_pcm16_mono.wav"), samples.filePath(QStringLiteral("CREAK.WAV"))));
+        QCOMPARE(filesListed(frmAreaProperties::PictureFilter, samples.path()), pictures);
+        QCOMPARE(filesListed(frmAreaProperties::IconFilter, samples.path()),
+                 (QStringList{QStringLiteral("arrow.cur"), QStringLiteral("vista.ico")}));
+        QCOMPARE(filesListed(frmAreaProperties::SoundFilter, samples.path()), QStringList{QStringLiteral("CREAK.WAV")});
+        QCOMPARE(filesListed(AreaPointersPanel::PointerFilter, samples.path()),
+                 (QStringList{QStringLiteral("arrow.cur"), QStringLiteral("vista.ico")}));
+        {
+            auto listing = open(0, false);
+            for (const QString& name : pictures)
+                QVERIFY2(listing->Combo2->findText(name) >= 0, qPrintable(name));
+        }
+        for (const QString& name : pictures)
+            QVERIFY(QFile::remove(ProjectPaths::AreasPath + name));
 
         auto d = open(0, false);
         m_dialogs->queueFile(kPictures + QStringLiteral("photo.jpg"));

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -34,17 +35,95 @@ private:
     std::unique_ptr<TempProject> m_project;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
 
-private slots:
-    void browseOffersEachKindOfFile()
+    // Samples of every kind of media file, one each, in a folder of their own;
+    // one picture has its ending in capitals, as files made on Windows do.
+    static void writeSamples(const QString& folder)
     {
-        // Each pattern apart: patterns run together offer no file at all.
-        for (const char* file : {"bmp24.bmp", "clipart.gif", "photo.jpg", "clipart.wmf", "clipart.emf"}) {
-            QVERIFY(QFile::exists(QStringLiteral(QUENDARA_TEST_DATA "/pictures/") + QLatin1String(file)));
-            QVERIFY2(filterTakes(frmFrameProperties::PictureFilter, QLatin1String(file)), file);
-        }
-        QVERIFY(!filterTakes(frmFrameProperties::PictureFilter, QStringLiteral("arrow.cur")));
-        QVERIFY(filterTakes(frmFrameProperties::SoundtrackFilter, QStringLiteral("tune_format0.mid")));
-        QVERIFY(filterTakes(frmFrameProperties::VideoFilter, QStringLiteral("movie_mjpeg.avi")));
+        const QString pictures = QStringLiteral(QUENDARA_TEST_DATA "/pictures/");
+        const QString media = QStringLiteral(QUENDARA_TEST_DATA "/media/");
+        const QList<QPair<QString, QString>> samples{
+            {pictures + QStringLiteral("bmp24.bmp"), QStringLiteral("bmp24.bmp")},
+            {pictures + QStringLiteral("bmp8.bmp"), QStringLiteral("FOREST.BMP")},
+            {pictures + QStringLiteral("clipart.gif"), QStringLiteral("clipart.gif")},
+            {pictures + QStringLiteral("photo.jpg"), QStringLiteral("photo.jpg")},
+            {pictures + QStringLiteral("photo.jpg"), QStringLiteral("photo2.jpeg")},
+            {pictures + QStringLiteral("alpha.png"), QStringLiteral("alpha.png")},
+            {pictures + QStringLiteral("clipart.wmf"), QStringLiteral("clipart.wmf")},
+            {pictures + QStringLiteral("clipart.emf"), QStringLiteral("clipart.emf")},
+            {pictures + QStringLiteral("arrow.cur"), QStringLiteral("arrow.cur")},
+            {pictures + QStringLiteral("vista.ico"), QStringLiteral("vista.ico")},
+            {media + QStringLiteral("tune_format0.mid"), QStringLiteral("tune_format0.mid")},
+            {media + QStringLiteral("movie_mjpeg.avi"), QStringLiteral("movie_mjpeg.avi")},
+        };
+        for (const auto& [from, to] : samples)
+            QVERIFY2(QFile::copy(from, folder + QLatin1Char('/') + to), qPrintable(from));
+    }
+
+    static QStringList names(const QComboBox* list)
+    {
+        QStringList all;
+        for (int i = 0; i < list->count(); ++i)
+            all << list->itemText(i);
+        return all;
+    }
+
+private slots:
+    // Qt's file dialog, given each Browse... filter, lists every file of the
+    // kind and nothing else; the lists of the dialog take the same files.
+    void browseListsEveryFileOfItsKind()
+    {
+        QTemporaryDir samples;
+        writeSamples(samples.path());
+        const QStringList pictures{QStringLiteral("alpha.png"),   QStringLiteral("bmp24.bmp"),  QStringLiteral("clipart.emf"),
+                                   QStringLiteral("clipart.gif"), QStringLiteral("clipart.wmf"), QStringLiteral("FOREST.BMP"),
+                                   QStringLiteral("photo.jpg"),   QStringLiteral("photo2.jpeg")};
+        QCOMPARE(filesListed(frmFrameProperties::PictureFilter, samples.path()), pictures);
+        QCOMPARE(filesListed(frmFrameProperties::SoundtrackFilter, samples.path()), QStringList{QStringLiteral("tune_format0.mid")});
+        QCOMPARE(filesListed(frmFrameProperties::VideoFilter, samples.path()), QStringList{QStringLiteral("movie_mjpeg.avi")});
+
+        writeSamples(ProjectPaths::FramesPath);
+        auto hall = open(QStringLiteral("Hall"));
+        QStringList inFrames = pictures;
+        inFrames << QStringLiteral("cave.gif") << QStringLiteral("hall.jpg");
+        inFrames.sort(Qt::CaseInsensitive);
+        QCOMPARE(names(hall->Combo1), inFrames);
+    }
+
+    // A PNG background, as today's tools make them, is shown and accepted
+    // like any other picture.
+    void pngBackgroundIsPreviewedAndAccepted()
+    {
+        QVERIFY(QFile::copy(QStringLiteral(QUENDARA_TEST_DATA "/pictures/alpha.png"), ProjectPaths::FramesPath + QStringLiteral("sky.png")));
+        m_project->writeLines(QStringLiteral("Frames/Sky.fme"),
+                              {QStringLiteral("1"), QStringLiteral("\"sky.png\""), QStringLiteral("#FALSE#"), QStringLiteral("#FALSE#"),
+                               QStringLiteral("\"\""), QStringLiteral("#FALSE#"), QStringLiteral("4"), QStringLiteral("\"\""),
+                               QStringLiteral("\"\""), QStringLiteral("#TRUE#")});
+        auto sky = open(QStringLiteral("Sky"));
+        QCOMPARE(sky->Combo1->currentText(), QStringLiteral("sky.png"));
+        QVERIFY(!sky->Image1->pixmap().isNull());
+        QVERIFY(sky->Command2_Click());
+        QVERIFY(m_dialogs->shown().isEmpty());
+        QCOMPARE(saved(QStringLiteral("Sky")).Background, QStringLiteral("sky.png"));
+    }
+
+    void previewShowsTheChosenPictureOnOpeningAndAfterBrowse()
+    {
+        QVERIFY(QFile::copy(QStringLiteral(QUENDARA_TEST_DATA "/pictures/bmp24.bmp"), ProjectPaths::FramesPath + QStringLiteral("door.bmp")));
+        m_project->writeLines(QStringLiteral("Frames/Door.fme"),
+                              {QStringLiteral("1"), QStringLiteral("\"door.bmp\""), QStringLiteral("#TRUE#"), QStringLiteral("#FALSE#"),
+                               QStringLiteral("\"\""), QStringLiteral("#FALSE#"), QStringLiteral("4"), QStringLiteral("\"\""),
+                               QStringLiteral("\"\""), QStringLiteral("#TRUE#")});
+        auto door = open(QStringLiteral("Door"));
+        QVERIFY(!door->Image1->pixmap().isNull());
+
+        // hall.jpg holds no picture: the preview stays empty.
+        auto hall = open(QStringLiteral("Hall"));
+        QCOMPARE(hall->Combo1->currentText(), QStringLiteral("hall.jpg"));
+        QVERIFY(hall->Image1->pixmap().isNull());
+        m_dialogs->queueFile(QStringLiteral(QUENDARA_TEST_DATA "/pictures/clipart.wmf"));
+        hall->Command17_Click();
+        QCOMPARE(hall->Combo1->currentText(), QStringLiteral("clipart.wmf"));
+        QVERIFY(!hall->Image1->pixmap().isNull());
     }
 
     void init()
