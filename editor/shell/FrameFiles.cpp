@@ -95,8 +95,11 @@ QString CreateFrame(Kind kind, const QString& source, const QString& title, bool
     if (!copy.isEmpty() && picture.open(QIODevice::ReadOnly))
         AtomicFile::write(copy, picture.readAll());
 
-    // A title of four characters or fewer would leave no name at all.
-    QString base = title.left(title.size() - 4);
+    // The frame is named after the picture without its ending, however long
+    // the ending is ("photo.jpeg" gives "photo"). A title of four characters
+    // or fewer would leave no name at all.
+    const qsizetype dot = title.lastIndexOf(QLatin1Char('.'));
+    QString base = dot > 0 ? title.left(dot) : title.left(title.size() - 4);
     if (base.isEmpty())
         base = QStringLiteral("Frame");
     const QString name = freeName(base, false);

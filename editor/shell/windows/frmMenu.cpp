@@ -6,6 +6,7 @@
 #include "editor/shell/EditorPaths.h"
 #include "editor/shell/FrameFiles.h"
 #include "editor/shell/Validate.h"
+#include "editor/shell/PictureFiles.h"
 #include "editor/shell/windows/WrapButton.h"
 #include "editor/shell/windows/frmFrames.h"
 #include "platform/Dialogs.h"
@@ -34,7 +35,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-const QString frmMenu::kGraphicFilter = QStringLiteral("Graphic files (*.bmp *.gif *.jpg *.wmf *.emf)");
+const QString frmMenu::kGraphicFilter = PictureFiles::filter(PictureFiles::Kind::Background);
 
 namespace {
 

@@ -141,9 +141,9 @@ private slots:
         const QString sky = picture(QStringLiteral("Sky.PNG"));
         const QString notes = picture(QStringLiteral("notes.txt"));
         m_frames->LView_OLEDragDrop({forest, QStringLiteral("a.b"), photo, notes, sky, forest});
-        // A four-letter ending loses four characters, as every picture's does.
+        // The frame's name is the picture's without its ending, however long.
         QCOMPARE(names(), (QStringList{QStringLiteral("cellar"), QStringLiteral("forest"), QStringLiteral("forest01"),
-                                       QStringLiteral("Hall"), QStringLiteral("photo."), QStringLiteral("Sky")}));
+                                       QStringLiteral("Hall"), QStringLiteral("photo"), QStringLiteral("Sky")}));
         QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Unable to create a frame from '") + notes +
                                                      QStringLiteral("'.\n\nYou can drag only .BMP, .GIF and .JPG files.")});
         QCOMPARE(m_requests.size(), 4);
