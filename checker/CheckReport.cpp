@@ -1,0 +1,58 @@
+#include "checker/CheckReport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+QString CheckReport::text() const
+{
+    QString out;
+    out += QStringLiteral("Game: %1\n").arg(adventureName);
+    out += complete ? QStringLiteral("States explored: %1 (every reachable state)\n").arg(states)
+                    : QStringLiteral("States explored: %1 (stopped at the bound; more states can be reached)\n").arg(states);
+    out += QStringLiteral("Endings: %1\n").arg(endings.size());
+    for (const Ending& e : endings) {
+        const QString how = e.object.isEmpty() ? QStringLiteral("clicking it") : QStringLiteral("dropping '%1' on it").arg(e.object);
+        out += QStringLiteral("  frame %1, area %2, %3: %4 stops the game, in %5 reachable state(s)\n")
+                   .arg(e.frame)
+                   .arg(e.area)
+                   .arg(e.file, how)
+                   .arg(e.states);
+    }
+    if (!walkthrough.isEmpty())
+        out += QStringLiteral("Shortest way to an ending: %1 step(s)\n").arg(walkthrough.size() - 1);
+    out += QStringLiteral("Findings: %1\n").arg(findings.size());
+    for (const Finding& f : findings)
+        out += QStringLiteral("  ") + f.text() + QLatin1Char('\n');
+    return out;
+}
+
+QByteArray CheckReport::json() const
+{
+    QJsonObject root;
+    root[QStringLiteral("game")] = adventureName;
+    root[QStringLiteral("states")] = double(states);
+    root[QStringLiteral("complete")] = complete;
+    QJsonArray endingList;
+    for (const Ending& e : endings) {
+        endingList.append(QJsonObject{{QStringLiteral("frame"), e.frame},
+                                      {QStringLiteral("area"), e.area},
+                                      {QStringLiteral("object"), e.object},
+                                      {QStringLiteral("file"), e.file},
+                                      {QStringLiteral("states"), double(e.states)}});
+    }
+    root[QStringLiteral("endings")] = endingList;
+    QJsonArray findingList;
+    for (const Finding& f : findings) {
+        findingList.append(QJsonObject{{QStringLiteral("kind"), Finding::kindName(f.kind)},
+                                       {QStringLiteral("frame"), f.frame},
+                                       {QStringLiteral("area"), f.area},
+                                       {QStringLiteral("file"), f.file},
+                                       {QStringLiteral("message"), f.message},
+                                       {QStringLiteral("way"), QJsonArray::fromStringList(f.way)},
+                                       {QStringLiteral("text"), f.text()}});
+    }
+    root[QStringLiteral("findings")] = findingList;
+    root[QStringLiteral("walkthrough")] = QJsonArray::fromStringList(walkthrough);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
