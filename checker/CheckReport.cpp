@@ -4,6 +4,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 QString CheckReport::text() const
 {
     QString out;
@@ -19,8 +21,12 @@ QString CheckReport::text() const
                    .arg(e.file, how)
                    .arg(e.states);
     }
-    if (!walkthrough.isEmpty())
-        out += QStringLiteral("Shortest way to an ending: %1 step(s)\n").arg(walkthrough.size() - 1);
+    if (!walkthrough.isEmpty()) {
+        const auto moves = std::count_if(walkthrough.begin(), walkthrough.end(), [](const QString& line) {
+            return line != QLatin1String("new") && !line.startsWith(QLatin1String("expect "));
+        });
+        out += QStringLiteral("Shortest way to an ending: %1 move(s)\n").arg(moves);
+    }
     out += QStringLiteral("Findings: %1\n").arg(findings.size());
     for (const Finding& f : findings)
         out += QStringLiteral("  ") + f.text() + QLatin1Char('\n');
