@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QString>
 
+#include <deque>
 #include <utility>
 #include <vector>
 
@@ -23,12 +24,6 @@ struct Exploration {
         quint32 firstState = 0;  // the nearest of them
         Move move;
     };
-    // A move that leads from one state to another.
-    struct Edge {
-        quint32 from = 0;
-        quint32 to = 0;
-        quint32 move = 0;  // Move::packed()
-    };
 
     bool started = false;  // false when the game cannot start at all
     bool complete = true;  // false when the bound on states was reached
@@ -39,10 +34,20 @@ struct Exploration {
     std::vector<quint16> frame;   // the frame of each state, numbered as in `frames`
     std::vector<bool> canEnd;     // an ending can be run in the state
     std::vector<bool> expanded;   // every move of the state was followed
-    std::vector<Edge> edges;      // between different states
+    // The moves between different states: those from state s are
+    // edgeTo[i] and edgeMove[i] (packed) for i from edgeStart[s] to
+    // edgeStart[s + 1].
+    // The moves are kept in blocks, as there are many more of them than of
+    // states and a growing vector would copy them all at every doubling.
+    std::vector<quint32> edgeStart;
+    std::deque<quint32> edgeTo;
+    std::deque<quint32> edgeMove;
     QStringList frames;
 
     QList<Ending> endings;
+    // Areas that give an object once more than is followed (Ending's fields:
+    // the area, the object, the state where it was clicked).
+    QList<Ending> repeatedPicks;
 
     // What was seen in some reachable state, names in lower case (file names
     // are compared without regard to case): frames on screen, areas shown

@@ -51,6 +51,17 @@ QList<Finding> ExplorationFindings::of(const Exploration& exploration)
              {}});
         return m_findings;
     }
+    for (const Exploration::Ending& pick : exploration.repeatedPicks) {
+        QStringList commands = way(exploration, pick.firstState);
+        commands << pick.move.command();
+        m_findings.append({Kind::RepeatedPick, pick.frame, pick.area,
+                           RelativePath::of(ProjectFiles::areaFile(pick.frame, pick.area, Part::Pickable)),
+                           QStringLiteral("every click puts '%1' into the inventory once more; states holding more than "
+                                          "%2 of it were not explored")
+                               .arg(pick.object)
+                               .arg(GameExplorer::kMostCopies),
+                           commands});
+    }
     if (exploration.endings.isEmpty())
         m_findings.append({Kind::NoEnding, start, 0, general,
                            QStringLiteral("no reachable state lets the player run an action that stops the game"), {}});
@@ -76,16 +87,20 @@ void ExplorationFindings::deadEnds(const Exploration& exploration)
     const size_t count = exploration.parent.size();
     // Back from every state where an ending can be run (or whose moves were
     // not all followed) along the moves: what is not reached is a dead end.
+    const std::vector<quint32>& edgeStart = exploration.edgeStart;
+    const std::deque<quint32>& edgeTo = exploration.edgeTo;
     std::vector<quint32> firstEdge(count + 1, 0);
-    for (const Exploration::Edge& edge : exploration.edges)
-        ++firstEdge[edge.to + 1];
+    for (quint32 to : edgeTo)
+        ++firstEdge[to + 1];
     for (size_t i = 0; i < count; ++i)
         firstEdge[i + 1] += firstEdge[i];
-    std::vector<quint32> from(exploration.edges.size());
+    std::vector<quint32> from(edgeTo.size());
     {
         std::vector<quint32> next(firstEdge.begin(), firstEdge.end() - 1);
-        for (const Exploration::Edge& edge : exploration.edges)
-            from[next[edge.to]++] = edge.from;
+        for (quint32 s = 0; s < count; ++s) {
+            for (quint32 i = edgeStart[s]; i < edgeStart[s + 1]; ++i)
+                from[next[edgeTo[i]]++] = s;
+        }
     }
     std::vector<bool> live(count, false);
     std::deque<quint32> queue;
@@ -112,13 +127,17 @@ void ExplorationFindings::deadEnds(const Exploration& exploration)
     for (quint32 s = 1; s < count; ++s)
         depth[s] = depth[exploration.parent[s]] + 1;
     QMap<std::pair<quint16, quint32>, quint32> doors;  // (frame, move) -> state
-    for (const Exploration::Edge& edge : exploration.edges) {
-        if (!live[edge.from] || live[edge.to])
+    for (quint32 s = 0; s < count; ++s) {
+        if (!live[s])
             continue;
-        const std::pair<quint16, quint32> key{exploration.frame[edge.from], edge.move};
-        const auto found = doors.constFind(key);
-        if (found == doors.constEnd() || depth[edge.from] < depth[found.value()])
-            doors.insert(key, edge.from);
+        for (quint32 i = edgeStart[s]; i < edgeStart[s + 1]; ++i) {
+            if (live[edgeTo[i]])
+                continue;
+            const std::pair<quint16, quint32> key{exploration.frame[s], exploration.edgeMove[i]};
+            const auto found = doors.constFind(key);
+            if (found == doors.constEnd() || depth[s] < depth[found.value()])
+                doors.insert(key, s);
+        }
     }
 
     struct Door {
@@ -129,9 +148,7 @@ void ExplorationFindings::deadEnds(const Exploration& exploration)
     for (auto it = doors.constBegin(); it != doors.constEnd(); ++it) {
         const quint32 state = it.value();
         const Move move = Move::unpacked(it.key().second);
-        GameSession game = m_explorer.newGame();
-        for (const Move& step : exploration.wayTo(state))
-            GameExplorer::apply(game, step);
+        const GameSession game = m_explorer.replay(exploration, state);
         const QString frame = game.frame().Name;
         QStringList commands = way(exploration, state);
         commands << move.command(game.durationTimer().interval);

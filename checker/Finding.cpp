@@ -9,6 +9,8 @@ QString Finding::kindName(Kind kind)
         return QStringLiteral("unfinished check");
     case Kind::DeadEnd:
         return QStringLiteral("dead end");
+    case Kind::RepeatedPick:
+        return QStringLiteral("endless pick");
     case Kind::FrameNeverReached:
         return QStringLiteral("frame never reached");
     case Kind::AreaNeverShown:

@@ -11,6 +11,7 @@ struct Finding {
         NoEnding,
         Unfinished,  // the bound on states was reached
         DeadEnd,
+        RepeatedPick,
         FrameNeverReached,
         AreaNeverShown,
         ConditionNeverHolds,

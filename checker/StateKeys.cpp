@@ -74,8 +74,16 @@ QByteArray StateKeys::of(const GameSession& session)
         put16(key, quint16(entry & 0xffff));
     }
 
-    put16(key, quint16(session.inventory().size()));
-    for (const QString& object : session.inventory())
-        put16(key, objectNumber(object));
+    // The inventory in order, as runs of one object: an object picked again
+    // and again makes one run, not a long key.
+    const QStringList& inventory = session.inventory();
+    for (qsizetype i = 0; i < inventory.size();) {
+        qsizetype end = i + 1;
+        while (end < inventory.size() && inventory[end] == inventory[i])
+            ++end;
+        put16(key, objectNumber(inventory[i]));
+        put16(key, quint16(end - i));
+        i = end;
+    }
     return key;
 }

@@ -20,6 +20,7 @@ public:
     quint16 frameNumber(const QString& frame) { return number(m_frames, m_frameNames, frame); }
     quint16 objectNumber(const QString& object) { return number(m_objects, m_objectNames, object); }
     const QStringList& frameNames() const { return m_frameNames; }
+    const QStringList& objectNames() const { return m_objectNames; }
 
 private:
     static quint16 number(QHash<QString, quint16>& numbers, QStringList& names, const QString& name);

@@ -3,6 +3,7 @@
 #include "apps/playtest/PlaytestScript.h"
 #include "apps/playtest/SessionPlayer.h"
 #include "checker/GameChecker.h"
+#include "checker/GameExplorer.h"
 #include "player/state/CachedGameRecords.h"
 #include "player/state/DiskGameRecords.h"
 #include "support/GameFiles.h"
@@ -88,8 +89,10 @@ TEST(GameCheckerTest, ProjectWithoutItsRecordCannotBeChecked)
 }
 
 // A pickable area that stays puts one more object into the inventory at
-// every click: the states never end, and the bound stops the check.
-TEST(GameCheckerTest, ObjectPickedAgainAndAgainReachesTheBound)
+// every click, so the states would never end: the pick is reported, and
+// states holding more copies than are followed are left unexplored, which
+// leaves the check complete and takes no dead end for granted.
+TEST(GameCheckerTest, ObjectPickedAgainAndAgainIsReportedAndCut)
 {
     TempProject project;
     project.makeGame(QStringLiteral("Pebbles"));
@@ -106,12 +109,17 @@ TEST(GameCheckerTest, ObjectPickedAgainAndAgainReachesTheBound)
     stop.stopGame = 1;
     GameFiles::writeAction(project, QStringLiteral("Start"), 2, stop);
     GameFiles::writeVariables(project, {});
-    const std::optional<CheckReport> report = GameChecker::check(project.path(), 50);
+    const std::optional<CheckReport> report = GameChecker::check(project.path());
     ASSERT_TRUE(report.has_value());
-    EXPECT_FALSE(report->complete);
-    EXPECT_EQ(report->states, 50);
-    EXPECT_EQ(report->endings.size(), 1);
-    EXPECT_EQ(report->endings[0].states, 50) << "every state explored can end the game";
+    EXPECT_TRUE(report->complete);
+    EXPECT_EQ(report->states, GameExplorer::kMostCopies + 1) << "none to three pebbles";
+    ASSERT_EQ(report->findings.size(), 1);
+    const Finding& pick = report->findings[0];
+    EXPECT_EQ(pick.kind, Finding::Kind::RepeatedPick);
+    EXPECT_EQ(pick.text(),
+              QStringLiteral("endless pick: frame Start, area 1, Areas/Start/1c.dat: every click puts 'Pebble' into the "
+                             "inventory once more; states holding more than 3 of it were not explored (shortest way: "
+                             "new, click 1, click 1, click 1, click 1)"));
 }
 
 }  // namespace
