@@ -62,3 +62,44 @@ QByteArray CheckReport::json() const
     root[QStringLiteral("walkthrough")] = QJsonArray::fromStringList(walkthrough);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
+
+std::optional<CheckReport> CheckReport::fromJson(const QByteArray& bytes)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(bytes);
+    if (!document.isObject())
+        return std::nullopt;
+    const QJsonObject root = document.object();
+    auto strings = [](const QJsonValue& value) {
+        QStringList list;
+        for (const QJsonValue& item : value.toArray())
+            list << item.toString();
+        return list;
+    };
+    CheckReport report;
+    report.adventureName = root[QStringLiteral("game")].toString();
+    report.states = qint64(root[QStringLiteral("states")].toDouble());
+    report.complete = root[QStringLiteral("complete")].toBool();
+    for (const QJsonValue& value : root[QStringLiteral("endings")].toArray()) {
+        const QJsonObject e = value.toObject();
+        report.endings.append({e[QStringLiteral("frame")].toString(), e[QStringLiteral("area")].toInt(),
+                               e[QStringLiteral("object")].toString(), e[QStringLiteral("file")].toString(),
+                               qint64(e[QStringLiteral("states")].toDouble())});
+    }
+    for (const QJsonValue& value : root[QStringLiteral("findings")].toArray()) {
+        const QJsonObject f = value.toObject();
+        Finding finding;
+        const QString kind = f[QStringLiteral("kind")].toString();
+        for (int k = 0; k <= int(Finding::Kind::UndeclaredVariable); ++k) {
+            if (Finding::kindName(Finding::Kind(k)) == kind)
+                finding.kind = Finding::Kind(k);
+        }
+        finding.frame = f[QStringLiteral("frame")].toString();
+        finding.area = f[QStringLiteral("area")].toInt();
+        finding.file = f[QStringLiteral("file")].toString();
+        finding.message = f[QStringLiteral("message")].toString();
+        finding.way = strings(f[QStringLiteral("way")]);
+        report.findings.append(finding);
+    }
+    report.walkthrough = strings(root[QStringLiteral("walkthrough")]);
+    return report;
+}

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The result of checking a game: how far the check got, the endings a player
 // can reach, the findings, and the shortest way to an ending.
 struct CheckReport {
@@ -30,4 +32,6 @@ struct CheckReport {
     // The report as people read it, one finding a line.
     QString text() const;
     QByteArray json() const;
+    // The report `json` wrote, or nothing when the bytes are not one.
+    static std::optional<CheckReport> fromJson(const QByteArray& bytes);
 };

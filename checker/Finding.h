@@ -19,7 +19,7 @@ struct Finding {
         EventNeverRun,
         MissingFile,
         UnreadableFile,
-        UndeclaredVariable,
+        UndeclaredVariable,  // the last kind
     };
 
     Kind kind = Kind::NoEnding;

@@ -6,9 +6,22 @@
 #include <QTextStream>
 
 namespace {
+
 constexpr int kClean = 0;
 constexpr int kFindings = 1;
 constexpr int kUnreadable = 2;
+
+QtMessageHandler g_previousHandler = nullptr;
+
+// The offscreen platform's note about a missing runtime folder concerns
+// nothing the checker does, and would mix with the report.
+void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    g_previousHandler(type, context, message);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -17,6 +30,7 @@ int main(int argc, char** argv)
     // application, but nothing is shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_previousHandler = qInstallMessageHandler(quietPlatform);
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -122,4 +122,17 @@ TEST(GameCheckerTest, ObjectPickedAgainAndAgainIsReportedAndCut)
                              "new, click 1, click 1, click 1, click 1)"));
 }
 
+// The editor reads the report the checker program writes as JSON.
+TEST(GameCheckerTest, JsonReportReadsBackAsTheReport)
+{
+    const std::optional<CheckReport> report = GameChecker::check(kCases + QStringLiteral("broken-references/game"));
+    ASSERT_TRUE(report.has_value());
+    const std::optional<CheckReport> back = CheckReport::fromJson(report->json());
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->text().toStdString(), report->text().toStdString());
+    EXPECT_EQ(back->findings, report->findings);
+    EXPECT_EQ(back->walkthrough, report->walkthrough);
+    EXPECT_FALSE(CheckReport::fromJson("not json").has_value());
+}
+
 }  // namespace
