@@ -133,6 +133,16 @@ void GameExplorer::name(const Seen& seen, Exploration& result) const
         result.conditionsHeld.insert({frames[area >> 16].toLower(), int(area & 0xffff)});
 }
 
+namespace {
+
+// Whether area `n`, clicked in `before`, can be clicked again in `after`.
+bool stillShown(const GameSession& before, const GameSession& after, int n)
+{
+    return after.frame().Name == before.frame().Name && n <= after.areas().size() && after.areas()[n - 1].visible;
+}
+
+}  // namespace
+
 Exploration GameExplorer::explore(qint64 maxStates)
 {
     Exploration result;
@@ -189,8 +199,10 @@ Exploration GameExplorer::explore(qint64 maxStates)
                 continue;
             }
             if (move.kind == Move::Kind::Click && next.objectsCount() > session.objectsCount()
+                && stillShown(session, next, move.area)
                 && next.inventory().count(next.inventory().constLast()) > kMostCopies) {
-                // Picked once more than is followed: the states go on without
+                // An area still shown after it gave its object gives it again
+                // at every click: past a few copies the states go on without
                 // end, and are left unexplored.
                 const QString object = next.inventory().constLast();
                 const QString key = session.frame().Name + QLatin1Char('/') + QString::number(move.area);

@@ -16,9 +16,9 @@ class GameView;
 // recognised by their key. The project's paths and record must be set.
 class GameExplorer {
 public:
-    // A pickable area that stays gives its object again at every click, and
-    // its states never end: no more copies of one object than this are
-    // followed.
+    // A pickable area that stays shown gives its object again at every
+    // click, and its states never end: no more copies of one object than
+    // this are followed from such an area.
     static constexpr int kMostCopies = 3;
     // Sessions kept waiting to be explored at one time.
     static constexpr qint64 kMostSessionsWaiting = 20000;

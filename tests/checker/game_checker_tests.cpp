@@ -135,4 +135,37 @@ TEST(GameCheckerTest, JsonReportReadsBackAsTheReport)
     EXPECT_FALSE(CheckReport::fromJson("not json").has_value());
 }
 
+// Objects of one name given by areas that go once clicked are all followed,
+// however many there are.
+TEST(GameCheckerTest, ObjectsOfOneNameFromManyAreasAreAllFollowed)
+{
+    TempProject project;
+    project.makeGame(QStringLiteral("Coins"));
+    GameFiles::writeVariables(project, {});
+    GameFiles::Frame start;
+    start.links = 6;
+    GameFiles::writeFrame(project, QStringLiteral("Start"), start);
+    GameFiles::Action pick;
+    pick.disappear = 1;
+    for (int n = 1; n <= 5; ++n) {
+        GameFiles::writeArea(project, QStringLiteral("Start"), n, {});
+        GameFiles::writeAction(project, QStringLiteral("Start"), n, pick);
+        GameFiles::writePickable(project, QStringLiteral("Start"), n, QStringLiteral("Coin"), QStringLiteral("coin.ico"));
+    }
+    GameFiles::writeObject(project, QStringLiteral("Coin"), QStringLiteral("coin.ico"));
+    GameFiles::writePicture(project, QStringLiteral("Areas/coin.ico"), QSize(16, 16));
+    // A coin dropped on area 6 ends the game.
+    GameFiles::Area exit;
+    GameFiles::writeArea(project, QStringLiteral("Start"), 6, exit);
+    GameFiles::writeAction(project, QStringLiteral("Start"), 6, {});
+    GameFiles::Action stop;
+    stop.stopGame = 1;
+    GameFiles::writeEvent(project, QStringLiteral("Start"), 6, QStringLiteral("Coin"), stop);
+    const std::optional<CheckReport> report = GameChecker::check(project.path());
+    ASSERT_TRUE(report.has_value());
+    EXPECT_TRUE(report->complete);
+    EXPECT_TRUE(report->findings.isEmpty()) << report->text().toStdString();
+    EXPECT_EQ(report->states, 32) << "each of the five areas gone or not";
+}
+
 }  // namespace
