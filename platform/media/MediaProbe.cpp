@@ -31,10 +31,10 @@ int MediaProbe::wave(const QString& path)
         return Mci::FileNotFound;
     // The same decoder the wave device loads through, without the mixer.
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (!rw || !SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length))
+    if (!rw || !SDL_LoadWAV_RW(rw, 1, &format, &buffer, &length))
         return Mci::InvalidFile;
     SDL_FreeWAV(buffer);
     return 0;
