@@ -11,6 +11,10 @@
 // ticks it lasts and how ticks map to milliseconds through its tempo changes.
 class MidiFile {
 public:
+    // MIDI files of that time are a few tens of kilobytes; anything this
+    // large is not one, and the sequencer refuses it before parsing it.
+    static constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
+
     // The file, or nothing when the bytes are not a well-formed format 0 or 1
     // file (a bad header, a chunk running past the end, an event that reads
     // past its track...).

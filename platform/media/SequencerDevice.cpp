@@ -9,12 +9,6 @@
 
 #include <fluidsynth.h>
 
-namespace {
-// MIDI files of that time are a few tens of kilobytes; anything this large is
-// not one.
-constexpr qint64 kMaxMidiBytes = 16 * 1024 * 1024;
-}  // namespace
-
 std::unique_ptr<SequencerDevice> SequencerDevice::open(const QString& path, int& error)
 {
     QFile in(path);
@@ -22,7 +16,7 @@ std::unique_ptr<SequencerDevice> SequencerDevice::open(const QString& path, int&
         error = Mci::FileNotFound;
         return nullptr;
     }
-    if (in.size() > kMaxMidiBytes) {
+    if (in.size() > MidiFile::kMaxBytes) {
         error = Mci::InvalidFile;
         return nullptr;
     }

@@ -5,6 +5,8 @@
 #include "editor/dialogs/windows/frmProjectProperties.h"
 #include "editor/distribution/windows/frmCompile.h"
 #include "editor/shell/FrameFiles.h"
+#include "editor/shell/GameCheckRun.h"
+#include "editor/shell/windows/frmCheckGame.h"
 #include "editor/shell/windows/frmFrames.h"
 #include "editor/shell/windows/frmLoadProject.h"
 #include "editor/shell/windows/frmMain.h"
@@ -14,6 +16,9 @@
 #include "platform/Dialogs.h"
 #include "player/FrameRecord.h"
 #include "player/ProcessState.h"
+#include "player/ProjectPaths.h"
+#include "player/records/AreaPlacement.h"
+#include "player/records/RecordSync.h"
 #include "player/records/ProjectFiles.h"
 
 #include <QApplication>
@@ -35,6 +40,7 @@ EditorWindows::EditorWindows(frmMenu* menu)
     connect(menu, &frmMenu::loadProjectRequested, this, [this] { openLoadProject(); });
     connect(menu, &frmMenu::projectPropertiesRequested, this, [this] { openProjectProperties(); });
     connect(menu, &frmMenu::distributionBuilderRequested, this, [this] { openDistributionBuilder(); });
+    connect(menu, &frmMenu::gameCheckRequested, this, [this] { openGameCheck(); });
     connect(menu, &frmMenu::programEndRequested, this, [this] { endProgram(); });
 }
 
@@ -260,4 +266,42 @@ void EditorWindows::endProgram()
 {
     QApplication::closeAllWindows();
     QCoreApplication::quit();
+}
+
+frmCheckGame* EditorWindows::checkWindow()
+{
+    if (!m_check) {
+        m_check = new frmCheckGame(m_menu);
+        m_check->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_checkRun = new GameCheckRun(m_check);
+        connect(m_checkRun, &GameCheckRun::finished, m_check, &frmCheckGame::showReport);
+        connect(m_checkRun, &GameCheckRun::failed, m_check, &frmCheckGame::showFailure);
+        connect(m_check, &frmCheckGame::checkRequested, this, [this] { openGameCheck(); });
+        connect(m_check, &frmCheckGame::frameRequested, this, [this](const QString& frame) { editFrame(frame); });
+        connect(m_check, &frmCheckGame::areaRequested, this,
+                [this](const QString& frame, int n) { showCheckedArea(frame, n); });
+    }
+    return m_check;
+}
+
+void EditorWindows::openGameCheck()
+{
+    frmCheckGame* window = checkWindow();
+    window->showChecking();
+    window->show();
+    window->raise();
+    m_checkRun->start(ProjectPaths::ProjectPath);
+}
+
+// The frame is opened in the frame editor, then the area's properties, with
+// the rectangle its file holds.
+void EditorWindows::showCheckedArea(const QString& frame, int n)
+{
+    const bool readable = LoadFrameFile(frame);
+    editFrame(frame);
+    if (!readable)
+        return;
+    AreaPlacement placement;
+    RecordFile::load(ProjectFiles::areaFile(frame, n, ProjectFiles::AreaPart::Placement), placement);
+    openAreaProperties(n, QRectF(placement.Left, placement.Top, placement.Width, placement.Height));
 }

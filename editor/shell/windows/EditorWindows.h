@@ -5,6 +5,8 @@
 #include <QRectF>
 #include <QString>
 
+class GameCheckRun;
+class frmCheckGame;
 class frmFrames;
 class frmMain;
 class frmMenu;
@@ -32,6 +34,8 @@ public:
     frmObjects* objectsWindow();
     // The frame editing canvas, made (and wired) when first needed.
     frmMain* frameEditor();
+    // The game checker's report window, made (and wired) when first needed.
+    frmCheckGame* checkWindow();
 
 protected:
     virtual void showFramesWindow(bool shown);
@@ -47,6 +51,10 @@ protected:
     // The properties of a project being created, over the new-project dialog.
     virtual void openNewProjectProperties();
     virtual void openDistributionBuilder();
+    // Checks the open project and shows the report; a finding leads to its
+    // frame, or to the properties of its area.
+    virtual void openGameCheck();
+    virtual void showCheckedArea(const QString& frame, int n);
     // The area dialog in its four uses by the frame editor, each with the
     // area number n in StatusText: the properties of area n; a new area n
     // just drawn at `twips` (false when the author cancelled it, StatusText
@@ -66,4 +74,6 @@ private:
     QPointer<frmFrames> m_frames;
     QPointer<frmObjects> m_objects;
     QPointer<frmMain> m_canvas;
+    QPointer<frmCheckGame> m_check;
+    GameCheckRun* m_checkRun = nullptr;
 };

@@ -165,6 +165,7 @@ void frmMenu::buildPanels()
         PanelBuilder p(newPanel(EditorPanel::Project, QString()));
         cmdEditProject = p.button(QStringLiteral("Edit project..."), "cmdEditProject");
         cmdRunProject = p.button(QStringLiteral("Run project"), "cmdRunProject");
+        cmdCheckGame = p.button(QStringLiteral("Check game..."), "cmdCheckGame");
         p.gap();
         Command12 = p.button(QStringLiteral("Project properties..."), "Command12");
         cmdDrawingTools = p.button(QStringLiteral("Drawing tools..."), "cmdDrawingTools");
@@ -305,6 +306,7 @@ void frmMenu::buildPanels()
     connect(cmdQuit, &QPushButton::clicked, this, &frmMenu::cmdQuit_Click);
     connect(cmdEditProject, &QPushButton::clicked, this, &frmMenu::cmdEditProject_Click);
     connect(cmdRunProject, &QPushButton::clicked, this, &frmMenu::cmdRunProject_Click);
+    connect(cmdCheckGame, &QPushButton::clicked, this, &frmMenu::cmdCheckGame_Click);
     connect(Command12, &QPushButton::clicked, this, &frmMenu::Command12_Click);
     connect(cmdDrawingTools, &QPushButton::clicked, this, &frmMenu::cmdDrawingTools_Click);
     connect(cmdDistribute, &QPushButton::clicked, this, &frmMenu::cmdDistribute_Click);

@@ -60,6 +60,7 @@ public:
     // Project
     void cmdEditProject_Click() { ShowPanel(EditorPanel::EditProject); }
     void cmdRunProject_Click();
+    void cmdCheckGame_Click() { emit gameCheckRequested(); }
     void Command12_Click();  // "Project properties..."
     void cmdDrawingTools_Click() { ShowPanel(EditorPanel::DrawingTools); }
     void cmdDistribute_Click();
@@ -118,6 +119,7 @@ public:
     QPushButton* cmdQuit = nullptr;
     QPushButton* cmdEditProject = nullptr;
     QPushButton* cmdRunProject = nullptr;
+    QPushButton* cmdCheckGame = nullptr;
     QPushButton* Command12 = nullptr;
     QPushButton* cmdDrawingTools = nullptr;
     QPushButton* cmdDistribute = nullptr;
@@ -176,6 +178,7 @@ signals:
     void loadProjectRequested();
     void projectPropertiesRequested();
     void distributionBuilderRequested();
+    void gameCheckRequested();
     // This window was closed: the editor ends.
     void programEndRequested();
 
