@@ -79,10 +79,10 @@ TEST_F(FrameFilesTest, PictureFramesCopyThePictureAndAvoidTakenNames)
     EXPECT_EQ(record.Background, QStringLiteral("forest.jpg"));
     EXPECT_FALSE(record.Tiled);
 
-    // Only four characters go: "photo.jpeg" gives "photo." with its point.
+    // The whole ending goes, however long: "photo.jpeg" gives "photo".
     const QString photo = outside(QStringLiteral("photo.jpeg"), "x");
     EXPECT_EQ(FrameFiles::CreateFrame(FrameFiles::Picture, photo, QStringLiteral("photo.jpeg"), false),
-              QStringLiteral("photo."));
+              QStringLiteral("photo"));
     EXPECT_TRUE(dialogs.shown().isEmpty());
 }
 
