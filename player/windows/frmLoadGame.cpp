@@ -26,6 +26,7 @@ frmLoadGame::frmLoadGame(QWidget* parent)
     layout->addWidget(label, 0, 0, 1, 2);
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("Saved games"));
     layout->addWidget(List1, 1, 0, 2, 1);
     Command2 = new QPushButton(QStringLiteral("LOAD"), this);
     Command1 = new QPushButton(QStringLiteral("Cancel"), this);

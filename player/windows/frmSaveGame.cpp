@@ -39,9 +39,11 @@ frmSaveGame::frmSaveGame(QWidget* parent)
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Name:"), this), 0, 0);
     Text1 = new QLineEdit(this);
+    Text1->setAccessibleName(QStringLiteral("Name"));
     Text1->setObjectName(QStringLiteral("Text1"));
     layout->addWidget(Text1, 0, 1, 1, 2);
     List1 = new QListWidget(this);
+    List1->setAccessibleName(QStringLiteral("Saved games"));
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSortingEnabled(false);
     layout->addWidget(List1, 1, 0, 3, 2);

@@ -3,33 +3,9 @@
 // runs with (CTest runs it at scale 1 and at 1.5) and reports every button,
 // check box, option button, label, group title and tab whose text is wider
 // than the room its control gives it.
-#include "editor/dialogs/windows/frmAreaProperties.h"
-#include "editor/dialogs/windows/frmFrameProperties.h"
-#include "editor/dialogs/windows/frmProjectProperties.h"
-#include "editor/distribution/windows/frmCompile.h"
-#include "editor/shell/EditorPaths.h"
-#include "editor/shell/windows/AboutBox.h"
-#include "editor/shell/windows/EditorWindows.h"
+#include "EveryWindow.h"
 #include "editor/shell/windows/WrapButton.h"
 #include "editor/shell/windows/WrapCheckBox.h"
-#include "editor/shell/windows/frmFrames.h"
-#include "editor/shell/windows/frmLoadProject.h"
-#include "editor/shell/windows/frmMenu.h"
-#include "editor/shell/windows/frmNewProject.h"
-#include "editor/shell/windows/frmObjects.h"
-#include "platform/DesktopScreen.h"
-#include "platform/Registry.h"
-#include "platform/ScriptedDialogs.h"
-#include "player/FrameRecord.h"
-#include "player/ProcessState.h"
-#include "player/ProjectPaths.h"
-#include "player/records/ProjectRecord.h"
-#include "player/windows/Game.h"
-#include "player/windows/frmLoadGame.h"
-#include "player/windows/frmSaveGame.h"
-#include "player/windows/frmWelcome.h"
-#include "support/OffscreenWarnings.h"
-#include "support/TempProject.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -72,8 +48,6 @@ public:
 
     void check(const QString& where, QWidget* top)
     {
-        top->show();
-        QCoreApplication::processEvents();
         for (QWidget* w : top->findChildren<QWidget*>()) {
             if (w->isVisibleTo(top) && w->width() > 0)
                 checkOne(where, w);
@@ -181,135 +155,14 @@ private:
 class tst_CaptionsFit : public QObject {
     Q_OBJECT
 
-private:
-    std::unique_ptr<TempProject> m_project;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    QTemporaryDir m_program;
-    QTemporaryDir m_settings;
-    CaptionCheck m_check;
-
-    void verdict()
-    {
-        if (!m_check.findings.isEmpty())
-            QFAIL(qPrintable(QStringLiteral("\n") + m_check.findings.join(QLatin1Char('\n'))));
-    }
-
 private slots:
-    void initTestCase()
+    void everyCaptionFitsItsControl()
     {
-        ignoreOffscreenWindowWarnings();
-        DesktopScreen::setOverride(QSize(1280, 1024));
-        Registry::setFile(m_settings.path() + QStringLiteral("/registry.ini"));
-        EditorPaths::setProgramPath(m_program.path());
-        qputenv("QUENDARA_WINDOWS_FOLDER", m_program.path().toUtf8());
-    }
-
-    void init()
-    {
-        m_project = std::make_unique<TempProject>();
-        m_project->makeGame(QStringLiteral("Castle"));
-        m_project->write(QStringLiteral("Frames/Hall.fme"),
-                         "0\r\n255\r\n#FALSE#\r\n#FALSE#\r\n\"\"\r\n#FALSE#\r\n4\r\n\"\"\r\n\"\"\r\n#TRUE#\r\n");
-        m_project->write(QStringLiteral("Frames/Hall.lks"), "0\r\n");
-        ProjectRecord::current().ProjectName = QStringLiteral("Castle");
-        ProjectRecord::current().AdventureName = QStringLiteral("Castle");
-        ProjectRecord::current().ScreenWidth = 640;
-        ProjectRecord::current().ScreenHeight = 480;
-        FrameRecord::current().Name = QStringLiteral("Hall");
-        ProcessState::StatusText = QStringLiteral("1");
-        m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_dialogs->setUnqueued(ScriptedDialogs::Unqueued::Record);
-        m_check.findings.clear();
-    }
-
-    void cleanup()
-    {
-        m_dialogs.reset();
-        m_project.reset();
-        ProcessState::StatusText.clear();
-    }
-
-    void editorMainWindowPanels()
-    {
-        frmMenu menu;
-        new EditorWindows(&menu);
-        QVERIFY(menu.Form_Load(m_program.path()));
-        for (int p = 0; p < frmMenu::kPanelCount; ++p) {
-            menu.ShowPanel(EditorPanel(p));
-            m_check.check(QStringLiteral("main window, panel %1").arg(p), &menu);
-        }
-        verdict();
-    }
-
-    void editorDialogs()
-    {
-        {
-            frmNewProject dialog(nullptr);
-            m_check.check(QStringLiteral("New Project"), &dialog);
-        }
-        {
-            frmLoadProject dialog(nullptr);
-            m_check.check(QStringLiteral("Load project"), &dialog);
-        }
-        {
-            frmProjectProperties dialog;
-            m_check.check(QStringLiteral("Project properties"), &dialog);
-        }
-        {
-            frmFrameProperties dialog;
-            m_check.check(QStringLiteral("Frame properties"), &dialog);
-        }
-        {
-            frmCompile dialog;
-            m_check.check(QStringLiteral("Distribution"), &dialog);
-        }
-        {
-            frmObjects objects;
-            m_check.check(QStringLiteral("List of objects"), &objects);
-        }
-        {
-            AboutBox about(QStringLiteral("Version 1.0.0"));
-            m_check.check(QStringLiteral("About"), &about);
-        }
-        verdict();
-    }
-
-    // Each tab with every option ticked, so that every group shows, and the
-    // two panels laid over the tabs.
-    void areaDialog()
-    {
-        frmAreaProperties dialog;
-        for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
-            box->setChecked(true);
-        dialog.AppearanceOption[1]->setChecked(true);
-        dialog.RefreshEnabled();
-        for (int tab = 0; tab < dialog.SSTab1->count(); ++tab) {
-            dialog.SSTab1->setCurrentIndex(tab);
-            m_check.check(QStringLiteral("Area Properties, tab %1").arg(tab), &dialog);
-        }
-        dialog.Command20->click();
-        m_check.check(QStringLiteral("Area Properties, mouse pointers"), &dialog);
-        verdict();
-    }
-
-    void playerWindows()
-    {
-        {
-            frmWelcome welcome(m_project->path());
-            welcome.Form_Load();
-            m_check.check(QStringLiteral("Welcome"), &welcome);
-            welcome.Image8_Click();
-            m_check.check(QStringLiteral("Welcome, information"), &welcome);
-        }
-        {
-            frmLoadGame load;
-            m_check.check(QStringLiteral("Load game"), &load);
-        }
-        {
-            frmSaveGame save;
-            m_check.check(QStringLiteral("Save game"), &save);
-        }
-        verdict();
+        EveryWindow windows;
+        CaptionCheck check;
+        windows.visit([&check](const QString& where, QWidget* window) { check.check(where, window); });
+        if (!check.findings.isEmpty())
+            QFAIL(qPrintable(QStringLiteral("\n") + check.findings.join(QLatin1Char('\n'))));
     }
 };
 

@@ -159,7 +159,7 @@ QWidget* frmAreaProperties::appearanceTab()
     layout->addStretch();
 
     for (QRadioButton* option : AppearanceOption)
-        connect(option, &QRadioButton::clicked, this, &frmAreaProperties::RefreshEnabled);
+        connect(option, &QRadioButton::toggled, this, &frmAreaProperties::RefreshEnabled);
     connect(Combo2, &QComboBox::activated, this, [this] { preview(Combo2, Image1); });
     connect(command5, &QPushButton::clicked, this, &frmAreaProperties::Command5_Click);
     connect(command6, &QPushButton::clicked, this, &frmAreaProperties::Command6_Click);
@@ -180,7 +180,7 @@ QWidget* frmAreaProperties::actionTab()
     static constexpr std::array<const char*, 5> names{"Action0", "Action1", "Action2", "Action3", "Action4"};
     for (size_t i = 0; i < Action.size(); ++i) {
         Action[i] = named(new QCheckBox(captions[i]), names[i], captions[i]);
-        connect(Action[i], &QCheckBox::clicked, this, &frmAreaProperties::RefreshEnabled);
+        connect(Action[i], &QCheckBox::toggled, this, &frmAreaProperties::RefreshEnabled);
     }
     Combo1 = list("Combo1", QStringLiteral("Frame to go to"));
     TextMessage = named(new QLineEdit, "TextMessage", QStringLiteral("Text message"));
@@ -265,7 +265,7 @@ QWidget* frmAreaProperties::variablesTab()
     layout->addWidget(FrameConditions);
     layout->addStretch();
     for (QCheckBox* option : VariablesOption) {
-        connect(option, &QCheckBox::clicked, this, &frmAreaProperties::RefreshEnabled);
+        connect(option, &QCheckBox::toggled, this, &frmAreaProperties::RefreshEnabled);
     }
     connect(command7, &QPushButton::clicked, this, [this] { showPanel(FrameVariables); });
     connect(command8, &QPushButton::clicked, this, [this] { showPanel(FrameVariables); });
@@ -300,7 +300,7 @@ QWidget* frmAreaProperties::objectTab()
     layout->addWidget(ObjectOption[0]);
     layout->addWidget(FrameObject);
     layout->addStretch();
-    connect(ObjectOption[0], &QCheckBox::clicked, this, &frmAreaProperties::RefreshEnabled);
+    connect(ObjectOption[0], &QCheckBox::toggled, this, &frmAreaProperties::RefreshEnabled);
     connect(Combo5, &QComboBox::activated, this, [this] { preview(Combo5, Image2); });
     connect(command15, &QPushButton::clicked, this, &frmAreaProperties::Command15_Click);
     connect(command14, &QPushButton::clicked, this, &frmAreaProperties::Command14_Click);

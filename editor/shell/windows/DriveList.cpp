@@ -6,6 +6,7 @@
 DriveList::DriveList(QWidget* parent)
     : QComboBox(parent)
 {
+    setAccessibleName(QStringLiteral("Drive"));
     QStringList roots{QStringLiteral("/")};
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();

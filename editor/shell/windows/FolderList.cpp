@@ -11,6 +11,7 @@ constexpr int PathRole = Qt::UserRole;
 FolderList::FolderList(QWidget* parent)
     : QListWidget(parent)
 {
+    setAccessibleName(QStringLiteral("Folders"));
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { setPath(item->data(PathRole).toString()); });
 }

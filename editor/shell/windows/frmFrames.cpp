@@ -22,6 +22,7 @@ frmFrames::frmFrames(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("List of available frames"));
     LView = new QListWidget;
+    LView->setAccessibleName(QStringLiteral("Frames"));
     LView->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     LView->setAcceptDrops(true);
     LView->viewport()->setAcceptDrops(true);
@@ -49,6 +50,14 @@ frmFrames::frmFrames(QWidget* parent)
     connect(LView, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (item)
             LView_BeforeLabelEdit(item->text());
+    });
+    // The selection is what the frame buttons act on: a frame selected
+    // without moving the current item (as assistive tools select) becomes
+    // the current one.
+    connect(LView, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = LView->selectedItems();
+        if (selected.size() == 1 && LView->currentItem() != selected.first())
+            LView->setCurrentItem(selected.first());
     });
 }
 

@@ -253,6 +253,7 @@ void frmMenu::buildPanels()
         PanelBuilder p(newPanel(EditorPanel::ListOfEvents, QStringLiteral("List of events")));
         EventsList = new QListWidget;
         EventsList->setObjectName(QStringLiteral("EventsList"));
+        EventsList->setAccessibleName(QStringLiteral("Events"));
         p.add(EventsList, 1);
         cmdRemoveSelectedEvent = p.button(QStringLiteral("Remove selected event"), "cmdRemoveSelectedEvent");
         p.text(QStringLiteral("To remove one of the events you have created, select it and click \"Remove selected\" "
@@ -317,8 +318,8 @@ void frmMenu::buildPanels()
     connect(cmdEditSelectedFrame, &QPushButton::clicked, this, &frmMenu::cmdEditSelectedFrame_Click);
     connect(cmdFrameProperties, &QPushButton::clicked, this, &frmMenu::cmdFrameProperties_Click);
     connect(cmdRemoveSelectedFrame, &QPushButton::clicked, this, &frmMenu::cmdRemoveSelectedFrame_Click);
-    connect(optIcons, &QRadioButton::clicked, this, &frmMenu::optIcons_Click);
-    connect(optList, &QRadioButton::clicked, this, &frmMenu::optList_Click);
+    connect(optIcons, &QRadioButton::toggled, this, [this](bool on) { if (on) optIcons_Click(); });
+    connect(optList, &QRadioButton::toggled, this, [this](bool on) { if (on) optList_Click(); });
     connect(cmdEditProjectBack, &QPushButton::clicked, this, &frmMenu::cmdEditProjectBack_Click);
     connect(cmdObjectsAndEvents, &QPushButton::clicked, this, &frmMenu::cmdObjectsAndEvents_Click);
     connect(Command10, &QPushButton::clicked, this, &frmMenu::Command10_Click);

@@ -29,6 +29,7 @@ frmNewProject::frmNewProject(QWidget* mainWindow)
                                             "name and select the location where you want to create it."));
     intro->setWordWrap(true);
     txtName = new QLineEdit;
+    txtName->setAccessibleName(QStringLiteral("Folder name"));
     Drive1 = new DriveList;
     Dir1 = new FolderList;
     Command3 = new QPushButton(QStringLiteral("OK"));

@@ -22,6 +22,7 @@ frmObjects::frmObjects(QWidget* parent)
     setWindowTitle(QStringLiteral("List of objects"));
     ObjectsList = new QListWidget(this);
     ObjectsList->setObjectName(QStringLiteral("ObjectsList"));
+    ObjectsList->setAccessibleName(QStringLiteral("Objects"));
     Command1 = new QPushButton(QStringLiteral("Remove selected"), this);
     resize(200, 300);
     ObjectsList->viewport()->installEventFilter(this);

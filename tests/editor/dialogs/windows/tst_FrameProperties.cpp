@@ -175,6 +175,33 @@ private slots:
         QCOMPARE(m_dialogs->messages(), QStringList{QStringLiteral("Unable to load frame properties.")});
     }
 
+    // A state changed without a click (the keyboard, an assistive tool)
+    // shows and hides the same controls; only the author's own click on a
+    // sound also ticks "Stop any playing sound.".
+    void groupsFollowTheStateHoweverItChanged()
+    {
+        auto hall = open(QStringLiteral("Hall"));
+        hall->show();
+        hall->SSTab1->setCurrentIndex(1);
+        QVERIFY(!hall->Frame4->isVisibleTo(hall.get()));
+        hall->Check4->setChecked(true);
+        QVERIFY(hall->Frame4->isVisibleTo(hall.get()));
+        hall->SSTab1->setCurrentIndex(2);
+        hall->Check3->setChecked(false);
+        hall->Check2->setChecked(false);
+        QVERIFY(!hall->Frame3->isVisibleTo(hall.get()));
+        hall->Check2->setChecked(true);
+        QVERIFY(hall->Frame3->isVisibleTo(hall.get()));
+        QVERIFY(!hall->Check3->isChecked());
+        hall->Check2->setChecked(false);
+        hall->Check2->click();
+        QVERIFY(hall->Check3->isChecked());
+        hall->SSTab1->setCurrentIndex(0);
+        hall->Option1[0]->setChecked(true);
+        QVERIFY(!hall->Frame1->isVisibleTo(hall.get()));
+        QVERIFY(hall->Frame2->isVisibleTo(hall.get()));
+    }
+
     void whatIsSavedThePlayerReads()
     {
         auto yard = open(QStringLiteral("Yard"));

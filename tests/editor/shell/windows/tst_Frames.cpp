@@ -92,6 +92,18 @@ private slots:
         QCOMPARE(m_requests.last(), QStringLiteral("edit cellar"));
     }
 
+    // Assistive tools select an item without making it the current one; the
+    // frame they selected is the one the buttons then act on.
+    void aFrameSelectedWithoutTheMouseIsTheOneActedOn()
+    {
+        m_frames->LView->setCurrentRow(0);
+        QListWidget* list = m_frames->LView;
+        list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+        QCOMPARE(list->currentRow(), 1);
+        m_frames->mnuFrameEdit_Click();
+        QCOMPARE(m_requests, QStringList{QStringLiteral("edit Hall")});
+    }
+
     void deleteAndTheMenuRemoveTheSelectedFrame()
     {
         m_frames->LView->setCurrentRow(1);
