@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -24,6 +25,7 @@ CanvasArea::CanvasArea(int index, QWidget* parent)
     setAcceptDrops(true);
     setMouseTracking(true);
     setCursor(Qt::SizeAllCursor);
+    setFocusPolicy(Qt::StrongFocus);
     setIndex(index);
 }
 
@@ -45,6 +47,11 @@ void CanvasArea::setPicture(const QPixmap& picture, bool stretch)
 void CanvasArea::setTwipsGeometry(const QRectF& twips)
 {
     m_twips = twips;
+    setAccessibleDescription(QStringLiteral("%1, %2, %3 x %4 twips")
+                                 .arg(twips.left())
+                                 .arg(twips.top())
+                                 .arg(twips.width())
+                                 .arg(twips.height()));
     // At least one pixel, so that a rectangle being drawn is seen at once.
     setGeometry(int(std::lround(twips.left() / kTwipsPerPixel)), int(std::lround(twips.top() / kTwipsPerPixel)),
                 std::max(1, int(std::lround(twips.width() / kTwipsPerPixel))),
@@ -55,17 +62,18 @@ void CanvasArea::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect inside = rect().adjusted(0, 0, -1, -1);
-    const QColor outline = m_hovered ? QColor(255, 160, 0) : QColor(0, 120, 215);
+    const bool lit = m_hovered || hasFocus();
+    const QColor outline = lit ? QColor(255, 160, 0) : QColor(0, 120, 215);
     if (m_picture.isNull()) {
         QColor tint = outline;
-        tint.setAlpha(m_hovered ? 90 : 45);
+        tint.setAlpha(lit ? 90 : 45);
         painter.fillRect(rect(), tint);
     } else {
         if (m_stretch)
             painter.drawPixmap(rect(), m_picture);
         else
             painter.drawPixmap(0, 0, m_picture);
-        if (m_hovered) {
+        if (lit) {
             QColor tint = outline;
             tint.setAlpha(60);
             painter.fillRect(rect(), tint);
@@ -99,6 +107,44 @@ void CanvasArea::enterEvent(QEnterEvent*)
 void CanvasArea::leaveEvent(QEvent*)
 {
     m_hovered = false;
+    update();
+}
+
+void CanvasArea::keyPressEvent(QKeyEvent* event)
+{
+    const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? 10 : 1;
+    QPoint by;
+    switch (event->key()) {
+    case Qt::Key_Left: by = QPoint(-step, 0); break;
+    case Qt::Key_Right: by = QPoint(step, 0); break;
+    case Qt::Key_Up: by = QPoint(0, -step); break;
+    case Qt::Key_Down: by = QPoint(0, step); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit propertiesRequested(m_index);
+        return;
+    case Qt::Key_Delete:
+        emit removeRequested(m_index);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A move by whole pixels from where the area stands; the canvas decides
+    // as it does for a drag, with the new corner as the release point.
+    const QPointF corner = m_twips.topLeft() + QPointF(by) * kTwipsPerPixel;
+    emit moveFinished(m_index, corner, QPoint(int(std::lround(corner.x() / kTwipsPerPixel)), int(std::lround(corner.y() / kTwipsPerPixel))));
+}
+
+void CanvasArea::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CanvasArea::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
     update();
 }
 

@@ -10,7 +10,9 @@
 // outlined, lightly tinted rectangle with its number, an area with a picture
 // shows it inside a thin outline. The area under the mouse is highlighted.
 // It is moved by dragging it with the left button; the canvas decides where
-// a move ends.
+// a move ends. From the keyboard an area takes the focus with Tab, moves with
+// the arrow keys (one pixel, ten with Shift), opens its properties with
+// Enter and is removed with Delete.
 class CanvasArea : public QWidget {
     Q_OBJECT
 
@@ -33,6 +35,8 @@ signals:
     // coordinates of the area's parent.
     void moveFinished(int index, QPointF topLeftTwips, QPoint releasedAt);
     void contextRequested(int index, QPoint globalPosition);
+    void propertiesRequested(int index);
+    void removeRequested(int index);
     // An object from the objects list dropped on the area.
     void objectDropped(int index, const QString& object);
 
@@ -40,6 +44,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -112,6 +112,17 @@ CanvasArea* frmMain::addArea(int k, const QRectF& twips)
     connect(control, &CanvasArea::moveFinished, this, &frmMain::areaMoveFinished);
     connect(control, &CanvasArea::contextRequested, this, &frmMain::showAreaMenu);
     connect(control, &CanvasArea::objectDropped, this, &frmMain::areaObjectDropped);
+    // The keyboard takes the pop-up menu's steps.
+    connect(control, &CanvasArea::propertiesRequested, this, [this](int n) {
+        m_popupArea = n;
+        mnuAreaProperties_Click();
+        focusArea(n);
+    });
+    connect(control, &CanvasArea::removeRequested, this, [this](int n) {
+        m_popupArea = n;
+        mnuAreaRemove_Click();
+        focusArea(std::min(n, int(m_areas.size())));
+    });
     m_areas.insert(k, control);
     control->show();
     control->raise();
@@ -243,6 +254,12 @@ void frmMain::areaMoveFinished(int k, QPointF topLeftTwips, QPoint releasedAt)
     setStatus(k);
     emit areaMoved(k, twips);
     setStatus(0);
+}
+
+void frmMain::focusArea(int k)
+{
+    if (CanvasArea* control = m_areas.value(k))
+        control->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMain::areaObjectDropped(int k, const QString& object)

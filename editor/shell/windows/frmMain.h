@@ -70,6 +70,9 @@ private:
     void backgroundReleased();
     void areaMoveFinished(int k, QPointF topLeftTwips, QPoint releasedAt);
     void areaObjectDropped(int k, const QString& object);
+    // After the dialog or a removal the areas are made anew: the focus goes
+    // back to area k.
+    void focusArea(int k);
 
     QMap<int, CanvasArea*> m_areas;
     QPixmap m_picture;  // stretched over the background

@@ -351,6 +351,39 @@ private slots:
         QCOMPARE(m_canvas->areaCount(), 4);
     }
 
+    // Tab reaches the areas in turn; the arrows move one pixel (ten with
+    // Shift) as a drag would, and never past the canvas's top-left edge;
+    // Enter and Delete take the pop-up menu's steps.
+    void theKeyboardSelectsMovesOpensAndRemovesAreas()
+    {
+        openHall(3);
+        m_canvas->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_canvas));
+        m_canvas->area(1)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_canvas->area(2));
+        QCOMPARE(m_canvas->area(2)->accessibleName(), QStringLiteral("Area 2"));
+
+        QTest::keyClick(m_canvas->area(2), Qt::Key_Right);
+        QTest::keyClick(m_canvas->area(2), Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(m_editor->calls, (QStringList{QStringLiteral("move 2 3015,300 900x600"), QStringLiteral("move 2 3015,450 900x600")}));
+        QCOMPARE(storedRectangle(2), QRectF(3015, 450, 900, 600));
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(m_canvas->area(2), Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(m_editor->calls.size(), 5);  // the fourth would leave the canvas
+        QCOMPARE(storedRectangle(2), QRectF(3015, 0, 900, 600));
+
+        QTest::keyClick(m_canvas->area(2), Qt::Key_Return);
+        QCOMPARE(m_editor->calls.last(), QStringLiteral("properties 2 3015,0 900x600"));
+        QCOMPARE(QApplication::focusWidget(), m_canvas->area(2));
+
+        QTest::keyClick(m_canvas->area(2), Qt::Key_Delete);
+        QCOMPARE(m_canvas->areaCount(), 2);
+        QCOMPARE(linksOnDisk(), qint16(2));
+        QCOMPARE(m_canvas->area(2)->twipsGeometry(), QRectF(4500, 300, 900, 600));
+        QCOMPARE(QApplication::focusWidget(), m_canvas->area(2));
+    }
+
     void objectsDroppedOnAnAreaAskForTheirEvent()
     {
         openHall(2);
