@@ -260,7 +260,14 @@ void EditorWindows::openDistributionBuilder()
     runModal(dialog);
 }
 
-int EditorWindows::runModal(QDialog& dialog) { return dialog.exec(); }
+int EditorWindows::runModal(QDialog& dialog)
+{
+    const int result = dialog.exec();
+    // The keyboard comes back to the main window, not to no window at all.
+    if (m_menu->isVisible())
+        m_menu->activateWindow();
+    return result;
+}
 
 void EditorWindows::endProgram()
 {

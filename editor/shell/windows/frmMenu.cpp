@@ -72,6 +72,8 @@ public:
     {
         auto* b = new WrapButton(caption, m_panel);
         b->setObjectName(QLatin1String(name));
+        // Return presses the focused button, as in a dialog.
+        b->setAutoDefault(true);
         m_layout->addWidget(b);
         return b;
     }
@@ -383,6 +385,13 @@ void frmMenu::ShowPanel(EditorPanel which)
     Menu[size_t(which)]->show();
     if (isVisible() && !isActiveWindow())
         raise();
+    // The keyboard goes on in the new panel, at its first button.
+    for (QPushButton* button : Menu[size_t(which)]->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        if (!button->isHidden() && button->isEnabled()) {
+            button->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
 
     const bool frames = which == EditorPanel::EditProject || which == EditorPanel::NewFrameCreation;
     emit framesWindowRequested(frames);

@@ -205,6 +205,23 @@ private slots:
         QCOMPARE(m_menu->currentPanel(), EditorPanel::Start);
     }
 
+    // Each panel takes the keyboard at its first button, and Return presses
+    // the focused button.
+    void theKeyboardGoesOnInEachPanel()
+    {
+        m_menu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_menu.get()));
+        m_menu->ShowPanel(EditorPanel::Start);
+        QCOMPARE(QApplication::focusWidget(), m_menu->cmdNewProject);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_menu->cmdAbout);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(m_menu->currentPanel(), EditorPanel::About);
+        QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
+        QCOMPARE(QApplication::focusWidget()->parentWidget(), m_menu->panel(EditorPanel::About));
+    }
+
     void panelsShowAndHideTheWindowsBesideThem()
     {
         m_editor->log.clear();
