@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <vector>
+
 namespace FileNames {
 
 namespace {
@@ -67,22 +69,33 @@ bool exists(const QString& path)
 
 QStringList list(const QString& folder, const QString& pattern)
 {
+    return list(folder, QStringList{pattern});
+}
+
+QStringList list(const QString& folder, const QStringList& patterns)
+{
     const QString resolved = resolve(folder);
     if (resolved.isEmpty())
         return {};
-    // "*.*" names every file, as on the system the format comes from, also
-    // "General" and "Variables", which have no extension.
-    const QString wildcard = pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
-    const QRegularExpression matcher(QRegularExpression::wildcardToRegularExpression(wildcard, QRegularExpression::UnanchoredWildcardConversion),
-                                     QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpression anchored(QRegularExpression::anchoredPattern(matcher.pattern()),
-                                      QRegularExpression::CaseInsensitiveOption);
-    QDir dir(resolved);
+    std::vector<QRegularExpression> matchers;
+    for (const QString& pattern : patterns) {
+        // "*.*" names every file, as on the system the format comes from,
+        // also "General" and "Variables", which have no extension.
+        const QString wildcard = pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
+        const QString expression = QRegularExpression::wildcardToRegularExpression(
+            wildcard, QRegularExpression::UnanchoredWildcardConversion);
+        matchers.emplace_back(QRegularExpression::anchoredPattern(expression), QRegularExpression::CaseInsensitiveOption);
+    }
+    // One reading of the folder, whatever the number of patterns.
     QStringList names;
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList entries = QDir(resolved).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
     for (const QString& entry : entries) {
-        if (anchored.match(entry).hasMatch())
-            names.append(entry);
+        for (const QRegularExpression& matcher : matchers) {
+            if (matcher.match(entry).hasMatch()) {
+                names.append(entry);
+                break;
+            }
+        }
     }
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         const int c = a.compare(b, Qt::CaseInsensitive);

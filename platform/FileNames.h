@@ -23,6 +23,8 @@ bool exists(const QString& path);
 // case. Folders are not listed. "*.*" lists every file, with or without an
 // extension.
 QStringList list(const QString& folder, const QString& pattern);
+// The same for a file that matches any of `patterns`, each listed once.
+QStringList list(const QString& folder, const QStringList& patterns);
 
 // A name read from a project file or typed by the author may become part of a
 // path only when it is one plain file name: not empty, no separator of either

@@ -35,6 +35,10 @@ TEST(FileNamesTest, ListsMatchingFilesSortedWithoutRegardToCase)
               QStringList({QStringLiteral("General"), QStringLiteral("Version.old")}));
     EXPECT_EQ(FileNames::list(project.path() + QStringLiteral("Config/"), QStringLiteral("*.old")),
               QStringList({QStringLiteral("Version.old")}));
+    // Several patterns: one sorted list, a file matching two of them once.
+    EXPECT_EQ(FileNames::list(project.path() + QStringLiteral("Frames/"),
+                              QStringList{QStringLiteral("*.lks"), QStringLiteral("a*"), QStringLiteral("*.fme")}),
+              QStringList({QStringLiteral("A.fme"), QStringLiteral("a2.Fme"), QStringLiteral("b.FME"), QStringLiteral("c.lks")}));
 }
 
 TEST(FileNamesTest, OnlyPlainNamesBecomePartOfAPath)

@@ -40,14 +40,7 @@ void select(QComboBox* combo, const QString& text)
     combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
-QStringList areasFolder(const QStringList& patterns)
-{
-    QStringList names;
-    for (const QString& pattern : patterns)
-        names += FileNames::list(ProjectPaths::AreasPath, pattern);
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    return names;
-}
+QStringList areasFolder(const QStringList& patterns) { return FileNames::list(ProjectPaths::AreasPath, patterns); }
 
 QStringList items(const QListWidget* list)
 {

@@ -62,14 +62,7 @@ void fill(QComboBox* list, const QStringList& names)
 }
 
 // The files of the Frames folder that match `patterns`, sorted together.
-QStringList framesFolder(const QStringList& patterns)
-{
-    QStringList names;
-    for (const QString& pattern : patterns)
-        names += FileNames::list(ProjectPaths::FramesPath, pattern);
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    return names;
-}
+QStringList framesFolder(const QStringList& patterns) { return FileNames::list(ProjectPaths::FramesPath, patterns); }
 
 void select(QComboBox* list, const QString& text)
 {
