@@ -7,6 +7,7 @@
 #include "player/records/FrameFile.h"
 #include "player/records/ProjectFiles.h"
 #include "player/records/RecordSync.h"
+#include "player/records/FileLayer.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,9 +115,9 @@ bool RemoveFrame(const QString& name)
     if (MsgBox(question, Dialogs::Icon::Question, Dialogs::Buttons::OKCancel) == Dialogs::Cancel)
         return false;
     if (!linksFile(name).isEmpty())
-        QFile::remove(FileNames::resolve(linksFile(name)));
+        FileLayer::remove(FileNames::resolve(linksFile(name)));
     const QString frame = frameFile(name);
-    if (frame.isEmpty() || !QFile::remove(FileNames::resolve(frame))) {
+    if (frame.isEmpty() || !FileLayer::remove(FileNames::resolve(frame))) {
         MsgBox(QStringLiteral("Unable to completely remove '") + ProjectPaths::FramesPath + name + QStringLiteral("'."),
                Dialogs::Icon::Exclamation);
         return false;
@@ -125,8 +126,8 @@ bool RemoveFrame(const QString& name)
     if (!areas.isEmpty()) {
         const QString folder = FileNames::resolve(areas) + QLatin1Char('/');
         for (const QString& file : FileNames::list(folder, QStringLiteral("*.*")))
-            QFile::remove(folder + file);
-        QDir().rmdir(folder);
+            FileLayer::remove(folder + file);
+        FileLayer::removeFolder(folder);
     }
     return true;
 }
@@ -154,11 +155,11 @@ bool RenameFrame(const QString& oldName, const QString& newName)
     for (const Move& move : moves) {
         if (move.from.isEmpty())
             continue;
-        if (!QDir().rename(move.from, move.to)) {
+        if (!FileLayer::rename(move.from, move.to)) {
             // Put back what was already renamed, so that both names keep
             // exactly the files they had.
             for (auto it = done.crbegin(); it != done.crend(); ++it)
-                QDir().rename((*it)->to, (*it)->from);
+                FileLayer::rename((*it)->to, (*it)->from);
             return fail();
         }
         done.append(&move);

@@ -22,6 +22,7 @@
 #include "player/Twips.h"
 #include "player/windows/PlayerWindows.h"
 #include "player/windows/frmWelcome.h"
+#include "player/records/FileLayer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -541,7 +542,7 @@ void frmMenu::cmdRemoveSelectedEvent_Click()
         return;
     }
     const QString file = ProjectFiles::listedEventFile(FrameRecord::current().Name, item->text());
-    if (file.isEmpty() || !FileNames::exists(file) || !QFile::remove(FileNames::resolve(file)))
+    if (file.isEmpty() || !FileNames::exists(file) || !FileLayer::remove(FileNames::resolve(file)))
         MsgBox(QStringLiteral("Unable to remove selected event."), Dialogs::Icon::Exclamation);
     RefreshEventsList();
 }

@@ -7,6 +7,7 @@
 #include "player/records/ObjectFile.h"
 #include "player/records/ProjectFiles.h"
 #include "player/records/RecordSync.h"
+#include "player/records/FileLayer.h"
 
 #include <QCloseEvent>
 #include <QDrag>
@@ -95,7 +96,7 @@ void frmObjects::Command1_Click()
         return;
     }
     const QString file = ProjectFiles::objectFile(item->text());
-    const bool removed = !file.isEmpty() && QFile::remove(FileNames::resolve(file));
+    const bool removed = !file.isEmpty() && FileLayer::remove(FileNames::resolve(file));
     ListObjects();
     if (!removed)
         MsgBox(QStringLiteral("Unable to remove selected object."), Dialogs::Icon::Exclamation);
