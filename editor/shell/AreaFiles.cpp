@@ -1,4 +1,5 @@
 #include "editor/shell/AreaFiles.h"
+#include "editor/shell/JournalAction.h"
 
 #include "editor/shell/Editor.h"
 #include "platform/Dialogs.h"
@@ -40,6 +41,7 @@ qint16 RemoveArea(const QString& frameName, qint16 n)
         return last;
     }
     FrameRecord::current().LinksCount = last;
+    JournalAction action(QStringLiteral("remove area %1").arg(n));
 
     bool failed = false;
     const QString folderPath = ProjectFiles::areaFolder(frameName);

@@ -1,4 +1,5 @@
 #include "editor/shell/FrameFiles.h"
+#include "editor/shell/JournalAction.h"
 
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
@@ -84,6 +85,7 @@ bool plan(const QString& path, const QString& newPath, Move& move)
 
 QString CreateFrame(Kind kind, const QString& source, const QString& title, bool tiled)
 {
+    JournalAction action(QStringLiteral("new frame"));
     if (kind == SolidColour) {
         const QString name = freeName(QStringLiteral("Solid"), true);
         return writeNewFrame(name, SolidColour, source, false) ? name : QString();
@@ -114,6 +116,7 @@ bool RemoveFrame(const QString& name)
                              QStringLiteral("' and all its clickable areas?.\n\nClick 'Cancel' to abort operation.");
     if (MsgBox(question, Dialogs::Icon::Question, Dialogs::Buttons::OKCancel) == Dialogs::Cancel)
         return false;
+    JournalAction action(QStringLiteral("remove frame '") + name + QLatin1Char('\''));
     if (!linksFile(name).isEmpty())
         FileLayer::remove(FileNames::resolve(linksFile(name)));
     const QString frame = frameFile(name);
@@ -149,6 +152,8 @@ bool RenameFrame(const QString& oldName, const QString& newName)
                       plan(areaFolder(oldName), areaFolder(newName), moves[2]);
     if (!free || moves[0].from.isEmpty())
         return fail();
+    JournalAction action(QStringLiteral("rename frame '") + oldName + QStringLiteral("' to '") + newName +
+                         QLatin1Char('\''));
     // A frame without areas has no links file and no area folder: renaming
     // its frame file is all there is to do.
     QList<const Move*> done;

@@ -40,6 +40,8 @@ public:
     ~ProjectJournal() override;
 
     static ProjectJournal* active();
+    // The project folder, absolute, with a closing separator.
+    QString folder() const { return m_root; }
 
     // Actions nest: changes between the outermost begin and its end make one
     // action. An action that changed nothing is not kept.

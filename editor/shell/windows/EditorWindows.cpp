@@ -5,6 +5,8 @@
 #include "editor/dialogs/windows/frmProjectProperties.h"
 #include "editor/distribution/windows/frmCompile.h"
 #include "editor/shell/FrameFiles.h"
+#include "editor/shell/JournalAction.h"
+#include "editor/shell/windows/EditorUndo.h"
 #include "editor/shell/windows/frmFrames.h"
 #include "editor/shell/windows/frmLoadProject.h"
 #include "editor/shell/windows/frmMain.h"
@@ -15,6 +17,7 @@
 #include "player/FrameRecord.h"
 #include "player/ProcessState.h"
 #include "player/records/ProjectFiles.h"
+#include "player/records/RecordSync.h"
 
 #include <QApplication>
 #include <QTabWidget>
@@ -22,7 +25,16 @@
 EditorWindows::EditorWindows(frmMenu* menu)
     : QObject(menu)
     , m_menu(menu)
+    , m_undo(new EditorUndo(menu))
 {
+    // Every panel change passes here: the Start panel means no project is
+    // open, any panel of a project that the journal does not know starts one.
+    connect(menu, &frmMenu::framesWindowRequested, this, [this] {
+        const EditorPanel panel = m_menu->currentPanel();
+        if (panel != EditorPanel::About && panel != EditorPanel::Help)
+            m_undo->projectChanged(panel != EditorPanel::Start);
+    });
+    connect(m_undo, &EditorUndo::filesRestored, this, [this] { showRestoredFiles(); });
     // Lambdas, not member pointers, so that a test's overrides answer.
     connect(menu, &frmMenu::framesWindowRequested, this, [this](bool shown) { showFramesWindow(shown); });
     connect(menu, &frmMenu::frameEditorRequested, this, [this](bool shown) { showFrameEditor(shown); });
@@ -47,6 +59,7 @@ frmFrames* EditorWindows::framesWindow()
                 [this](const QString& frame) { openFrameProperties(frame); });
         connect(m_frames, &frmFrames::panelRequested, m_menu, &frmMenu::ShowPanel);
         m_menu->setFramesList(m_frames);
+        m_undo->attach(m_frames);
     }
     return m_frames;
 }
@@ -57,6 +70,7 @@ frmObjects* EditorWindows::objectsWindow()
         m_objects = new frmObjects(m_menu);
         // Closing the objects list ends the editing of events.
         connect(m_objects, &frmObjects::closedByAuthor, this, [this] { m_menu->ShowPanel(EditorPanel::EditFrame); });
+        m_undo->attach(m_objects);
     }
     return m_objects;
 }
@@ -80,6 +94,7 @@ frmMain* EditorWindows::frameEditor()
         // It stands to the right of the main window; where the author puts
         // it afterwards is kept while the panels change.
         m_canvas->move(m_menu->frameGeometry().topRight());
+        m_undo->attach(m_canvas);
         // Closing the canvas is the Edit frame panel's "Done".
         connect(m_canvas, &frmMain::closedByAuthor, m_menu, &frmMenu::Command10_Click);
         connect(m_canvas, &frmMain::eventsChanged, m_menu, &frmMenu::RefreshEventsList);
@@ -140,6 +155,7 @@ void EditorWindows::openAreaProperties(int n, const QRectF& twips)
 {
     ProcessState::StatusText = QString::number(n);
     {
+        JournalAction action(QStringLiteral("area %1 properties").arg(n));
         frmAreaProperties dialog(m_menu);
         connect(&dialog, &frmAreaProperties::objectsChanged, this, [this] { if (m_objects) m_objects->ListObjects(); });
         dialog.SetType(0);
@@ -155,6 +171,7 @@ bool EditorWindows::openNewArea(int n, const QRectF& twips)
 {
     ProcessState::StatusText = QString::number(n);
     {
+        JournalAction action(QStringLiteral("draw area %1").arg(n));
         frmAreaProperties dialog(m_menu);
         connect(&dialog, &frmAreaProperties::objectsChanged, this, [this] { if (m_objects) m_objects->ListObjects(); });
         dialog.SetType(0);
@@ -174,6 +191,7 @@ void EditorWindows::saveAreaPosition(int n, const QRectF& twips)
 {
     ProcessState::StatusText = QString::number(n);
     {
+        JournalAction action(QStringLiteral("move area %1").arg(n));
         frmAreaProperties dialog(m_menu);
         if (dialog.LoadAreaProperties()) {
             dialog.setAreaRectangle(twips);
@@ -188,6 +206,7 @@ void EditorWindows::openObjectEvent(int n, const QString& object)
     ProcessState::StatusText = QString::number(n);
     ProcessState::EventObjectName = object;
     {
+        JournalAction action(QStringLiteral("event '") + object + QStringLiteral("' on area %1").arg(n));
         frmAreaProperties dialog(m_menu);
         dialog.SetType(1);
         dialog.LoadObjectOnArea();
@@ -204,6 +223,7 @@ void EditorWindows::openFrameProperties(const QString& frame)
         MsgBox(QStringLiteral("Please select a frame."), Dialogs::Icon::Information);
         return;
     }
+    JournalAction action(QStringLiteral("properties of frame '") + frame + QLatin1Char('\''));
     frmFrameProperties dialog(m_menu);
     dialog.SetTab();
     dialog.LoadFrameProperties(frame);
@@ -242,6 +262,7 @@ void EditorWindows::openNewProjectProperties()
 
 void EditorWindows::openProjectProperties()
 {
+    JournalAction action(QStringLiteral("project properties"));
     frmProjectProperties dialog(m_menu);
     dialog.LoadProject();
     dialog.SSTab1->setCurrentIndex(0);
@@ -255,6 +276,26 @@ void EditorWindows::openDistributionBuilder()
 }
 
 int EditorWindows::runModal(QDialog& dialog) { return dialog.exec(); }
+
+void EditorWindows::showRestoredFiles()
+{
+    if (m_frames && m_frames->isVisible())
+        m_frames->ListFrames(m_menu->framesAsIcons());
+    if (m_objects && m_objects->isVisible())
+        m_objects->ListObjects();
+    if (m_canvas && m_canvas->isVisible()) {
+        const QString frame = FrameRecord::current().Name;
+        if (LoadFrameFile(frame)) {
+            m_canvas->showBackground(FrameRecord::current());
+            m_canvas->LoadEditorAreas();
+        } else {
+            // The frame being edited is gone: back to the project's frames.
+            m_menu->ShowPanel(EditorPanel::EditProject);
+        }
+    }
+    if (m_menu->currentPanel() == EditorPanel::ListOfEvents)
+        m_menu->RefreshEventsList();
+}
 
 void EditorWindows::endProgram()
 {

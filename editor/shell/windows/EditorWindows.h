@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <QString>
 
+class EditorUndo;
 class frmFrames;
 class frmMain;
 class frmMenu;
@@ -32,6 +33,7 @@ public:
     frmObjects* objectsWindow();
     // The frame editing canvas, made (and wired) when first needed.
     frmMain* frameEditor();
+    EditorUndo* undo() const { return m_undo; }
 
 protected:
     virtual void showFramesWindow(bool shown);
@@ -60,10 +62,13 @@ protected:
     virtual int runModal(QDialog& dialog);
     // Closing the main window ends the editor, with every window it opened.
     virtual void endProgram();
+    // After an undo or a redo: every open window shows the files as they are.
+    virtual void showRestoredFiles();
 
 private:
     frmMenu* m_menu;
     QPointer<frmFrames> m_frames;
     QPointer<frmObjects> m_objects;
     QPointer<frmMain> m_canvas;
+    EditorUndo* m_undo;
 };

@@ -1,4 +1,5 @@
 #include "editor/shell/windows/frmMenu.h"
+#include "editor/shell/JournalAction.h"
 
 #include "editor/shell/windows/AboutBox.h"
 #include "editor/shell/AreaFiles.h"
@@ -542,6 +543,7 @@ void frmMenu::cmdRemoveSelectedEvent_Click()
         return;
     }
     const QString file = ProjectFiles::listedEventFile(FrameRecord::current().Name, item->text());
+    JournalAction action(QStringLiteral("remove event '") + item->text() + QLatin1Char('\''));
     if (file.isEmpty() || !FileNames::exists(file) || !FileLayer::remove(FileNames::resolve(file)))
         MsgBox(QStringLiteral("Unable to remove selected event."), Dialogs::Icon::Exclamation);
     RefreshEventsList();

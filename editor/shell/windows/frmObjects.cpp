@@ -1,4 +1,5 @@
 #include "editor/shell/windows/frmObjects.h"
+#include "editor/shell/JournalAction.h"
 
 #include "editor/shell/AreaFiles.h"
 #include "platform/Dialogs.h"
@@ -96,6 +97,7 @@ void frmObjects::Command1_Click()
         return;
     }
     const QString file = ProjectFiles::objectFile(item->text());
+    JournalAction action(QStringLiteral("remove object '") + item->text() + QLatin1Char('\''));
     const bool removed = !file.isEmpty() && FileLayer::remove(FileNames::resolve(file));
     ListObjects();
     if (!removed)

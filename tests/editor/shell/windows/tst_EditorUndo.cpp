@@ -1,0 +1,135 @@
+#include "editor/shell/ProjectJournal.h"
+#include "editor/shell/windows/EditorUndo.h"
+#include "editor/shell/windows/EditorWindows.h"
+#include "editor/shell/windows/frmFrames.h"
+#include "editor/shell/windows/frmMenu.h"
+#include "platform/ScriptedDialogs.h"
+#include "platform/TextMetrics.h"
+#include "player/FrameRecord.h"
+#include "player/ProjectPaths.h"
+#include "support/OffscreenWarnings.h"
+#include "support/TempProject.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QShortcut>
+#include <QtTest>
+
+namespace {
+
+class QuietWindows : public EditorWindows {
+public:
+    using EditorWindows::EditorWindows;
+
+protected:
+    void endProgram() override {}
+};
+
+}  // namespace
+
+class tst_EditorUndo : public QObject {
+    Q_OBJECT
+
+    QStringList listed() const
+    {
+        QStringList names;
+        for (int i = 0; i < m_editor->framesWindow()->LView->count(); ++i)
+            names << m_editor->framesWindow()->LView->item(i)->text();
+        return names;
+    }
+    QString undoLine() const { return m_menu->findChild<QLabel*>(QStringLiteral("lblUndo"))->text(); }
+    // Presses `keys` in `window` as its shortcut would be taken.
+    static bool press(QWidget* window, const QKeySequence& keys)
+    {
+        for (QShortcut* shortcut : window->findChildren<QShortcut*>(Qt::FindDirectChildrenOnly)) {
+            if (shortcut->key() == keys) {
+                emit shortcut->activated();
+                return true;
+            }
+        }
+        return false;
+    }
+
+    std::unique_ptr<TempProject> m_project;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<frmMenu> m_menu;
+    QuietWindows* m_editor = nullptr;  // owned by the menu
+    QTemporaryDir m_program;
+
+private slots:
+    void initTestCase()
+    {
+        TextMetrics::setOverride(16);
+        ignoreOffscreenWindowWarnings();
+    }
+
+    void init()
+    {
+        m_project = std::make_unique<TempProject>();
+        m_project->makeGame();
+        const QByteArray frame = "0\r\n255\r\n#FALSE#\r\n#FALSE#\r\n\"\"\r\n#FALSE#\r\n4\r\n\"\"\r\n\"\"\r\n#TRUE#\r\n";
+        m_project->write(QStringLiteral("Frames/Hall.fme"), frame);
+        m_project->write(QStringLiteral("Frames/Yard.fme"), frame);
+        m_project->write(QStringLiteral("Frames/Yard.lks"), "1\r\n");
+        m_project->write(QStringLiteral("Areas/Yard/1a.dat"), "0\r\n0\r\n300\r\n300\r\n");
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_menu = std::make_unique<frmMenu>();
+        m_editor = new QuietWindows(m_menu.get());
+        QVERIFY(m_menu->Form_Load(m_program.path()));
+        m_menu->show();
+    }
+
+    void cleanup()
+    {
+        m_menu.reset();
+        const auto unexpected = m_dialogs->unexpected();
+        m_dialogs.reset();
+        ResetFrameRecord();
+        ProjectPaths::clear();
+        m_project.reset();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.isEmpty() ? QString() : unexpected.first().text));
+    }
+
+    void aRemovedFrameComesBackWithItsListAndCanBeRemovedAgain()
+    {
+        m_menu->ShowPanel(EditorPanel::EditProject);
+        QVERIFY(m_editor->undo()->journal());
+        QCOMPARE(undoLine(), QString());
+        frmFrames* frames = m_editor->framesWindow();
+        frames->LView->setCurrentRow(1);
+        m_dialogs->queueAnswer(Dialogs::OK);
+        frames->LView_KeyDown(Qt::Key_Delete);
+        QCOMPARE(listed(), QStringList{QStringLiteral("Hall")});
+        QCOMPARE(undoLine(), QStringLiteral("Undo: remove frame 'Yard'"));
+
+        // Ctrl+Z in the frames list, then Ctrl+Y in the main window.
+        QVERIFY(press(frames, QKeySequence(Qt::CTRL | Qt::Key_Z)));
+        QCOMPARE(listed(), (QStringList{QStringLiteral("Hall"), QStringLiteral("Yard")}));
+        QCOMPARE(m_project->read(QStringLiteral("Areas/Yard/1a.dat")), QByteArray("0\r\n0\r\n300\r\n300\r\n"));
+        QCOMPARE(undoLine(), QString());
+        QVERIFY(press(m_menu.get(), QKeySequence(Qt::CTRL | Qt::Key_Y)));
+        QCOMPARE(listed(), QStringList{QStringLiteral("Hall")});
+        QVERIFY(press(m_menu.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)) == true);
+        QVERIFY(!m_editor->undo()->journal()->canRedo());
+        QVERIFY(m_dialogs->unexpected().isEmpty());
+    }
+
+    void closingTheProjectEndsItsHistory()
+    {
+        m_menu->ShowPanel(EditorPanel::EditProject);
+        m_dialogs->queueAnswer(Dialogs::OK);
+        m_editor->framesWindow()->LView->setCurrentRow(0);
+        m_editor->framesWindow()->LView_KeyDown(Qt::Key_Delete);
+        QVERIFY(m_editor->undo()->journal()->canUndo());
+        m_menu->ShowPanel(EditorPanel::Project);
+        QVERIFY(m_editor->undo()->journal()->canUndo());
+        m_menu->cmdYesClose_Click();
+        QVERIFY(!m_editor->undo()->journal());
+        QCOMPARE(undoLine(), QString());
+        m_menu->ShowPanel(EditorPanel::Project);
+        QVERIFY(!m_editor->undo()->journal()->canUndo());
+    }
+};
+
+QTEST_MAIN(tst_EditorUndo)
+#include "tst_EditorUndo.moc"
