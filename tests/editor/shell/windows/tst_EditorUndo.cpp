@@ -1,7 +1,9 @@
+#include "editor/dialogs/AreaProperties.h"
 #include "editor/shell/ProjectJournal.h"
 #include "editor/shell/windows/EditorUndo.h"
 #include "editor/shell/windows/EditorWindows.h"
 #include "editor/shell/windows/frmFrames.h"
+#include "editor/shell/windows/frmMain.h"
 #include "editor/shell/windows/frmMenu.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/TextMetrics.h"
@@ -55,6 +57,7 @@ class tst_EditorUndo : public QObject {
     std::unique_ptr<frmMenu> m_menu;
     QuietWindows* m_editor = nullptr;  // owned by the menu
     QTemporaryDir m_program;
+    QByteArray m_areaBytes;
 
 private slots:
     void initTestCase()
@@ -71,7 +74,10 @@ private slots:
         m_project->write(QStringLiteral("Frames/Hall.fme"), frame);
         m_project->write(QStringLiteral("Frames/Yard.fme"), frame);
         m_project->write(QStringLiteral("Frames/Yard.lks"), "1\r\n");
-        m_project->write(QStringLiteral("Areas/Yard/1a.dat"), "0\r\n0\r\n300\r\n300\r\n");
+        AreaProperties area;
+        area.width = area.height = 300;
+        QVERIFY(AreaPropertiesFiles::save(QStringLiteral("Yard"), 1, area));
+        m_areaBytes = m_project->read(QStringLiteral("Areas/Yard/1a.dat"));
         m_dialogs = std::make_unique<ScriptedDialogs>();
         m_menu = std::make_unique<frmMenu>();
         m_editor = new QuietWindows(m_menu.get());
@@ -105,13 +111,30 @@ private slots:
         // Ctrl+Z in the frames list, then Ctrl+Y in the main window.
         QVERIFY(press(frames, QKeySequence(Qt::CTRL | Qt::Key_Z)));
         QCOMPARE(listed(), (QStringList{QStringLiteral("Hall"), QStringLiteral("Yard")}));
-        QCOMPARE(m_project->read(QStringLiteral("Areas/Yard/1a.dat")), QByteArray("0\r\n0\r\n300\r\n300\r\n"));
+        QCOMPARE(m_project->read(QStringLiteral("Areas/Yard/1a.dat")), m_areaBytes);
         QCOMPARE(undoLine(), QString());
         QVERIFY(press(m_menu.get(), QKeySequence(Qt::CTRL | Qt::Key_Y)));
         QCOMPARE(listed(), QStringList{QStringLiteral("Hall")});
         QVERIFY(press(m_menu.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)) == true);
         QVERIFY(!m_editor->undo()->journal()->canRedo());
         QVERIFY(m_dialogs->unexpected().isEmpty());
+    }
+
+    void theCanvasShowsTheAreasOfTheFilesPutBack()
+    {
+        m_menu->ShowPanel(EditorPanel::EditProject);
+        emit m_menu->editFrameRequested(QStringLiteral("Yard"));
+        frmMain* canvas = m_editor->frameEditor();
+        QCOMPARE(m_menu->currentPanel(), EditorPanel::EditFrame);
+        QCOMPARE(canvas->areaCount(), 1);
+        canvas->showAreaMenu(1, QPoint());
+        canvas->mnuAreaRemove_Click();
+        QCOMPARE(canvas->areaCount(), 0);
+        QCOMPARE(undoLine(), QStringLiteral("Undo: remove area 1"));
+        QVERIFY(press(canvas, QKeySequence(Qt::CTRL | Qt::Key_Z)));
+        QCOMPARE(canvas->areaCount(), 1);
+        QCOMPARE(FrameRecord::current().LinksCount, 1);
+        QCOMPARE(m_project->read(QStringLiteral("Frames/Yard.lks")), QByteArray("1\r\n"));
     }
 
     void closingTheProjectEndsItsHistory()
