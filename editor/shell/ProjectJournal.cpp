@@ -8,10 +8,13 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <thread>
+#include <vector>
 
 namespace {
 
 ProjectJournal* s_active = nullptr;
+constexpr int kMaxWriters = 32;
 
 QString absolute(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
 
@@ -45,6 +48,35 @@ bool canChange(const QString& path)
     return QFileInfo(folder).isWritable();
 }
 
+// Writes the files `which` of `paths` with their bytes in `states`. Each
+// write waits for its file to reach the disk; a frame's worth of files is
+// written by several threads, whose waits the file system serves together.
+// Gives the first file that could not be written, or an empty string.
+QString writeAll(const QStringList& paths, const QList<const FileState*>& states, const QList<int>& which)
+{
+    constexpr int kPerThread = 4;
+    const int threads = std::min<int>(kMaxWriters, int((which.size() + kPerThread - 1) / kPerThread));
+    std::vector<char> failed(size_t(which.size()), 0);
+    const auto work = [&](int first) {
+        for (int k = first; k < which.size(); k += std::max(threads, 1))
+            failed[size_t(k)] = !AtomicFile::write(paths[which[k]], states[which[k]]->bytes);
+    };
+    if (threads <= 1) {
+        work(0);
+    } else {
+        std::vector<std::thread> writers;
+        for (int t = 0; t < threads; ++t)
+            writers.emplace_back(work, t);
+        for (std::thread& writer : writers)
+            writer.join();
+    }
+    for (int k = 0; k < which.size(); ++k) {
+        if (failed[size_t(k)])
+            return paths[which[k]];
+    }
+    return {};
+}
+
 // Brings each entry to its state in `states` (as many as `paths`): removals
 // first, so that a file named again in another letter case is not written
 // over its old name; folders are removed deepest first and made shallowest
@@ -72,12 +104,12 @@ QString bringTo(const QStringList& paths, const QList<const FileState*>& states)
         if (want.exists && want.folder && !FileLayer::makeFolder(paths[i]))
             return paths[i];
     }
+    QList<int> files;
     for (int i : order) {
-        const FileState& want = *states[i];
-        if (want.exists && !want.folder && !AtomicFile::write(paths[i], want.bytes))
-            return paths[i];
+        if (states[i]->exists && !states[i]->folder)
+            files.append(i);
     }
-    return {};
+    return writeAll(paths, states, files);
 }
 
 }  // namespace
