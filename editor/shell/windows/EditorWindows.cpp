@@ -7,6 +7,10 @@
 #include "editor/shell/FrameFiles.h"
 #include "editor/shell/JournalAction.h"
 #include "editor/shell/windows/EditorUndo.h"
+#include "editor/shell/windows/MenuHints.h"
+#include "editor/shell/windows/RecentProjectsList.h"
+#include "editor/shell/RecentProjects.h"
+#include "editor/shell/Validate.h"
 #include "editor/shell/windows/frmFrames.h"
 #include "editor/shell/windows/frmLoadProject.h"
 #include "editor/shell/windows/frmMain.h"
@@ -16,10 +20,14 @@
 #include "platform/Dialogs.h"
 #include "player/FrameRecord.h"
 #include "player/ProcessState.h"
+#include "player/ProjectPaths.h"
 #include "player/records/ProjectFiles.h"
 #include "player/records/RecordSync.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QTabWidget>
 
 EditorWindows::EditorWindows(frmMenu* menu)
@@ -35,6 +43,13 @@ EditorWindows::EditorWindows(frmMenu* menu)
             m_undo->projectChanged(panel != EditorPanel::Start);
     });
     connect(m_undo, &EditorUndo::filesRestored, this, [this] { showRestoredFiles(); });
+    MenuHints::apply(*menu);
+    // The recent projects stand on the first panel below its buttons.
+    m_recent = new RecentProjectsList(menu->Menu[size_t(EditorPanel::Start)]);
+    m_recent->setMaximumHeight(120);
+    if (auto* layout = qobject_cast<QVBoxLayout*>(m_recent->parentWidget()->layout()))
+        layout->insertWidget(layout->indexOf(menu->cmdHelp) + 1, m_recent);
+    connect(m_recent, &RecentProjectsList::projectChosen, this, [this](const QString& folder) { openRecentProject(folder); });
     // Lambdas, not member pointers, so that a test's overrides answer.
     connect(menu, &frmMenu::framesWindowRequested, this, [this](bool shown) { showFramesWindow(shown); });
     connect(menu, &frmMenu::frameEditorRequested, this, [this](bool shown) { showFrameEditor(shown); });
@@ -243,6 +258,7 @@ void EditorWindows::openNewProject()
     connect(&dialog, &frmNewProject::panelRequested, m_menu, &frmMenu::ShowPanel);
     connect(&dialog, &frmNewProject::newProjectPropertiesRequested, this, &EditorWindows::openNewProjectProperties);
     runModal(dialog);
+    rememberOpenProject();
 }
 
 void EditorWindows::openLoadProject()
@@ -250,6 +266,33 @@ void EditorWindows::openLoadProject()
     frmLoadProject dialog(m_menu);
     connect(&dialog, &frmLoadProject::panelRequested, m_menu, &frmMenu::ShowPanel);
     runModal(dialog);
+    rememberOpenProject();
+}
+
+void EditorWindows::openRecentProject(const QString& folder)
+{
+    if (!QFileInfo(folder).isDir() || Validate::IsProjectFolder(folder) != Validate::Yes) {
+        MsgBox(QStringLiteral("The project '") + folder +
+                   QStringLiteral("' can no longer be found. It is removed from the recent projects."),
+               Dialogs::Icon::Information);
+        RecentProjects::remove(folder);
+        m_recent->refresh();
+        return;
+    }
+    frmLoadProject dialog(m_menu);
+    connect(&dialog, &frmLoadProject::panelRequested, m_menu, &frmMenu::ShowPanel);
+    dialog.LoadProject(folder);
+    rememberOpenProject();
+}
+
+// A project that is open after a dialog, on the Project panel, becomes the
+// first of the recent projects.
+void EditorWindows::rememberOpenProject()
+{
+    if (m_menu->currentPanel() != EditorPanel::Project || ProjectPaths::ProjectPath.isEmpty())
+        return;
+    RecentProjects::add(ProjectPaths::ProjectPath);
+    m_recent->refresh();
 }
 
 void EditorWindows::openNewProjectProperties()

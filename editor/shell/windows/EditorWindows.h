@@ -6,6 +6,7 @@
 #include <QString>
 
 class EditorUndo;
+class RecentProjectsList;
 class frmFrames;
 class frmMain;
 class frmMenu;
@@ -45,6 +46,8 @@ protected:
     virtual void removeFrame(const QString& frame);
     virtual void openNewProject();
     virtual void openLoadProject();
+    // A project of the recent projects list; one that has gone is dropped from it.
+    virtual void openRecentProject(const QString& folder);
     virtual void openProjectProperties();
     // The properties of a project being created, over the new-project dialog.
     virtual void openNewProjectProperties();
@@ -71,4 +74,7 @@ private:
     QPointer<frmObjects> m_objects;
     QPointer<frmMain> m_canvas;
     EditorUndo* m_undo;
+    RecentProjectsList* m_recent;
+
+    void rememberOpenProject();
 };

@@ -1,18 +1,24 @@
 #include "editor/dialogs/AreaProperties.h"
+#include "editor/shell/Editor2.h"
 #include "editor/shell/ProjectJournal.h"
 #include "editor/shell/windows/EditorUndo.h"
 #include "editor/shell/windows/EditorWindows.h"
 #include "editor/shell/windows/frmFrames.h"
 #include "editor/shell/windows/frmMain.h"
 #include "editor/shell/windows/frmMenu.h"
+#include "editor/shell/RecentProjects.h"
+#include "editor/shell/windows/RecentProjectsList.h"
+#include "platform/Registry.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/TextMetrics.h"
 #include "player/FrameRecord.h"
 #include "player/ProjectPaths.h"
+#include "player/records/ProjectRecord.h"
 #include "support/OffscreenWarnings.h"
 #include "support/TempProject.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QListWidget>
 #include <QShortcut>
 #include <QtTest>
@@ -68,6 +74,7 @@ private slots:
 
     void init()
     {
+        Registry::setFile(m_program.filePath(QStringLiteral("registry.ini")));
         m_project = std::make_unique<TempProject>();
         m_project->makeGame();
         const QByteArray frame = "0\r\n255\r\n#FALSE#\r\n#FALSE#\r\n\"\"\r\n#FALSE#\r\n4\r\n\"\"\r\n\"\"\r\n#TRUE#\r\n";
@@ -93,6 +100,7 @@ private slots:
         ResetFrameRecord();
         ProjectPaths::clear();
         m_project.reset();
+        Registry::setFile(QString());
         QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.isEmpty() ? QString() : unexpected.first().text));
     }
 
@@ -135,6 +143,43 @@ private slots:
         QCOMPARE(canvas->areaCount(), 1);
         QCOMPARE(FrameRecord::current().LinksCount, 1);
         QCOMPARE(m_project->read(QStringLiteral("Frames/Yard.lks")), QByteArray("1\r\n"));
+    }
+
+    void everyMenuButtonSaysWhatItDoesAndItsKey()
+    {
+        for (QPushButton* button : m_menu->findChildren<QPushButton*>())
+            QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
+        QCOMPARE(m_menu->cmdNewProject->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+        QVERIFY(m_menu->cmdRunProject->toolTip().endsWith(QStringLiteral("(Ctrl+R)")));
+        QCOMPARE(m_menu->cmdHelp->shortcut(), QKeySequence(Qt::Key_F1));
+    }
+
+    void recentProjectsAreOfferedAndAGoneOneIsDropped()
+    {
+        QTemporaryDir gone;
+        RecentProjects::add(gone.path());
+        RecentProjects::add(m_project->path());
+        m_editor->undo();  // the list is made with the window; show the new entries
+        auto* recent = m_menu->findChild<RecentProjectsList*>(QStringLiteral("lstRecentProjects"));
+        QVERIFY(recent);
+        recent->refresh();
+        QCOMPARE(recent->count(), 2);
+        QVERIFY(!recent->accessibleName().isEmpty());
+
+        m_dialogs->queueAnswer(Dialogs::OK);
+        const QString goneFolder = recent->item(1)->data(Qt::UserRole).toString();
+        gone.remove();
+        emit recent->projectChosen(goneFolder);
+        QCOMPARE(recent->count(), 1);
+        QVERIFY(m_dialogs->messages().last().contains(QStringLiteral("can no longer be found")));
+
+        ProjectRecord::current().ProjectName = QStringLiteral("Test Game");
+        QVERIFY(Editor2::SaveProjectChecksum());
+        ProjectPaths::clear();
+        emit recent->projectChosen(m_project->path());
+        QCOMPARE(m_menu->currentPanel(), EditorPanel::Project);
+        QVERIFY(m_editor->undo()->journal());
+        QCOMPARE(RecentProjects::list().first(), m_project->path());
     }
 
     void closingTheProjectEndsItsHistory()
