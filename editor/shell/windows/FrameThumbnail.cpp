@@ -24,7 +24,9 @@ QIcon of(const QString& frame, bool starting, QSize size)
 
     FrameFile record;
     const QString path = ProjectFiles::frameFile(frame);
-    const bool read = !path.isEmpty() && RecordFile::load(path, record);
+    // The kind and the background are all a thumbnail needs: a frame file
+    // damaged further on still shows them.
+    const bool read = !path.isEmpty() && RecordFile::load(path, record).fields >= 2;
     QImage picture;
     if (read && record.FrameKind == 1) {
         const QString file = FileNames::inFolder(ProjectPaths::FramesPath, record.Background);
