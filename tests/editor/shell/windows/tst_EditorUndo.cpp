@@ -13,10 +13,12 @@
 #include "platform/TextMetrics.h"
 #include "player/FrameRecord.h"
 #include "player/ProjectPaths.h"
+#include "player/records/AtomicFile.h"
 #include "player/records/ProjectRecord.h"
 #include "support/OffscreenWarnings.h"
 #include "support/TempProject.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QListWidget>
@@ -25,11 +27,20 @@
 
 namespace {
 
+// The real coordinator; a modal dialog runs `duringDialog` in place of the
+// author's work in it.
 class QuietWindows : public EditorWindows {
 public:
     using EditorWindows::EditorWindows;
+    std::function<void()> duringDialog;
 
 protected:
+    int runModal(QDialog&) override
+    {
+        if (duringDialog)
+            duringDialog();
+        return QDialog::Accepted;
+    }
     void endProgram() override {}
 };
 
@@ -143,6 +154,33 @@ private slots:
         QCOMPARE(canvas->areaCount(), 1);
         QCOMPARE(FrameRecord::current().LinksCount, 1);
         QCOMPARE(m_project->read(QStringLiteral("Frames/Yard.lks")), QByteArray("1\r\n"));
+    }
+
+    void eachDialogIsOneActionNamedAfterIt()
+    {
+        m_menu->ShowPanel(EditorPanel::EditProject);
+        ProjectJournal* journal = m_editor->undo()->journal();
+        int written = 0;
+        m_editor->duringDialog = [&] {
+            // Two files, each written twice: still one action.
+            for (int i = 0; i < 2; ++i) {
+                AtomicFile::write(m_project->path() + QStringLiteral("Frames/Hall.lks"), QByteArray::number(++written));
+                AtomicFile::write(m_project->path() + QStringLiteral("Config/Variables"), QByteArray::number(written));
+            }
+        };
+        const auto before = m_project->read(QStringLiteral("Frames/Hall.lks"));
+        emit m_menu->framePropertiesRequested(QStringLiteral("Hall"));
+        QCOMPARE(undoLine(), QStringLiteral("Undo: properties of frame 'Hall'"));
+        emit m_menu->projectPropertiesRequested();
+        QCOMPARE(undoLine(), QStringLiteral("Undo: project properties"));
+        QCOMPARE(journal->undoCount(), 2);
+        QVERIFY(m_editor->undo()->undo());
+        QVERIFY(m_editor->undo()->undo());
+        QCOMPARE(m_project->read(QStringLiteral("Frames/Hall.lks")), before);
+        // A dialog left without a change leaves nothing to undo.
+        m_editor->duringDialog = nullptr;
+        emit m_menu->projectPropertiesRequested();
+        QVERIFY(!journal->canUndo());
     }
 
     void everyMenuButtonSaysWhatItDoesAndItsKey()
