@@ -1,4 +1,5 @@
 #include "editor/shell/AreaFiles.h"
+#include "editor/shell/JournalAction.h"
 
 #include "editor/shell/Editor.h"
 #include "platform/Dialogs.h"
@@ -8,6 +9,7 @@
 #include "player/records/LinksFile.h"
 #include "player/records/ProjectFiles.h"
 #include "player/records/RecordSync.h"
+#include "player/records/FileLayer.h"
 
 #include <QFile>
 #include <QStringList>
@@ -39,6 +41,7 @@ qint16 RemoveArea(const QString& frameName, qint16 n)
         return last;
     }
     FrameRecord::current().LinksCount = last;
+    JournalAction action(QStringLiteral("remove area %1").arg(n));
 
     bool failed = false;
     const QString folderPath = ProjectFiles::areaFolder(frameName);
@@ -49,16 +52,16 @@ qint16 RemoveArea(const QString& frameName, qint16 n)
         for (const QString& pattern : ProjectFiles::areaFilePatterns(n))
             doomed += FileNames::list(folder, pattern);
         for (const QString& file : doomed)
-            failed |= !QFile::remove(folder + file);
+            failed |= !FileLayer::remove(folder + file);
 
         if (n < last) {
             for (const AreaPart part : {AreaPart::Placement, AreaPart::Action, AreaPart::Pickable}) {
                 const QString from = FileNames::resolve(folder + ProjectFiles::areaFileName(last, part));
-                failed |= !QFile::rename(from, folder + ProjectFiles::areaFileName(n, part));
+                failed |= !FileLayer::rename(from, folder + ProjectFiles::areaFileName(n, part));
             }
             for (const QString& object : ProjectFiles::eventFilesOf(frameName, last)) {
                 const QString from = FileNames::resolve(folder + ProjectFiles::eventFileName(last, object));
-                failed |= !QFile::rename(from, folder + ProjectFiles::eventFileName(n, object));
+                failed |= !FileLayer::rename(from, folder + ProjectFiles::eventFileName(n, object));
             }
         }
     } else {

@@ -12,6 +12,7 @@
 #include "player/records/RecordSync.h"
 #include "player/records/VariablesFile.h"
 #include "player/records/VersionFile.h"
+#include "player/records/FileLayer.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +24,7 @@ void MakeFolderQuietly(const QString& path)
 {
     const QString resolved = FileNames::resolve(path);
     if (!QFileInfo(resolved).isDir())
-        QDir().mkdir(resolved);
+        FileLayer::makeFolder(resolved);
 }
 
 namespace {

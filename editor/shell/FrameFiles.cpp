@@ -1,4 +1,5 @@
 #include "editor/shell/FrameFiles.h"
+#include "editor/shell/JournalAction.h"
 
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
@@ -7,6 +8,7 @@
 #include "player/records/FrameFile.h"
 #include "player/records/ProjectFiles.h"
 #include "player/records/RecordSync.h"
+#include "player/records/FileLayer.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,6 +85,7 @@ bool plan(const QString& path, const QString& newPath, Move& move)
 
 QString CreateFrame(Kind kind, const QString& source, const QString& title, bool tiled)
 {
+    JournalAction action(QStringLiteral("new frame"));
     if (kind == SolidColour) {
         const QString name = freeName(QStringLiteral("Solid"), true);
         return writeNewFrame(name, SolidColour, source, false) ? name : QString();
@@ -116,10 +119,11 @@ bool RemoveFrame(const QString& name)
                              QStringLiteral("' and all its clickable areas?.\n\nClick 'Cancel' to abort operation.");
     if (MsgBox(question, Dialogs::Icon::Question, Dialogs::Buttons::OKCancel) == Dialogs::Cancel)
         return false;
+    JournalAction action(QStringLiteral("remove frame '") + name + QLatin1Char('\''));
     if (!linksFile(name).isEmpty())
-        QFile::remove(FileNames::resolve(linksFile(name)));
+        FileLayer::remove(FileNames::resolve(linksFile(name)));
     const QString frame = frameFile(name);
-    if (frame.isEmpty() || !QFile::remove(FileNames::resolve(frame))) {
+    if (frame.isEmpty() || !FileLayer::remove(FileNames::resolve(frame))) {
         MsgBox(QStringLiteral("Unable to completely remove '") + ProjectPaths::FramesPath + name + QStringLiteral("'."),
                Dialogs::Icon::Exclamation);
         return false;
@@ -128,8 +132,8 @@ bool RemoveFrame(const QString& name)
     if (!areas.isEmpty()) {
         const QString folder = FileNames::resolve(areas) + QLatin1Char('/');
         for (const QString& file : FileNames::list(folder, QStringLiteral("*.*")))
-            QFile::remove(folder + file);
-        QDir().rmdir(folder);
+            FileLayer::remove(folder + file);
+        FileLayer::removeFolder(folder);
     }
     return true;
 }
@@ -151,17 +155,19 @@ bool RenameFrame(const QString& oldName, const QString& newName)
                       plan(areaFolder(oldName), areaFolder(newName), moves[2]);
     if (!free || moves[0].from.isEmpty())
         return fail();
+    JournalAction action(QStringLiteral("rename frame '") + oldName + QStringLiteral("' to '") + newName +
+                         QLatin1Char('\''));
     // A frame without areas has no links file and no area folder: renaming
     // its frame file is all there is to do.
     QList<const Move*> done;
     for (const Move& move : moves) {
         if (move.from.isEmpty())
             continue;
-        if (!QDir().rename(move.from, move.to)) {
+        if (!FileLayer::rename(move.from, move.to)) {
             // Put back what was already renamed, so that both names keep
             // exactly the files they had.
             for (auto it = done.crbegin(); it != done.crend(); ++it)
-                QDir().rename((*it)->to, (*it)->from);
+                FileLayer::rename((*it)->to, (*it)->from);
             return fail();
         }
         done.append(&move);

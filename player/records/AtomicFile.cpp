@@ -1,6 +1,7 @@
 #include "player/records/AtomicFile.h"
 
 #include "platform/FileNames.h"
+#include "player/records/FileLayer.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -36,13 +37,15 @@ bool write(const QString& path, const QByteArray& data, QString* error)
     const QString resolved = FileNames::resolve(path);
     if (alreadyHolds(resolved, data))
         return true;
-    QSaveFile file(resolved);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return FileLayer::watched({resolved}, [&] {
+        QSaveFile file(resolved);
+        if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+            if (error)
+                *error = file.errorString();
+            return false;
+        }
+        return true;
+    });
 }
 
 }  // namespace AtomicFile

@@ -6,6 +6,7 @@
 #include "player/windows/Game.h"
 #include "player/ProjectPaths.h"
 #include "player/windows/SavedGameDialogStyle.h"
+#include "player/records/FileLayer.h"
 #include "player/records/SavedGame.h"
 
 #include <QFile>
@@ -117,7 +118,7 @@ void frmSaveGame::Command3_Click()
                               Dialogs::Icon::Question, Dialogs::Buttons::OKCancel);
     if (answer != Dialogs::OK)
         return;
-    if (!QFile::remove(FileNames::resolve(file))) {
+    if (!FileLayer::remove(FileNames::resolve(file))) {
         MsgBox(QStringLiteral("Unable to remove '") + file + QStringLiteral("'."), Dialogs::Icon::Exclamation);
         return;
     }

@@ -5,6 +5,7 @@
 #include "platform/pictures/Pictures.h"
 #include "player/ProjectPaths.h"
 #include "player/records/AtomicFile.h"
+#include "player/records/FileLayer.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -141,7 +142,7 @@ void AreaPointersPanel::Command4_Click()
                Dialogs::Buttons::YesNo) != Dialogs::Yes)
         return;
     const QString path = FileNames::inFolder(ProjectPaths::IconsPath, item->data(kFileName).toString());
-    if (path.isEmpty() || !QFile::remove(FileNames::resolve(path))) {
+    if (path.isEmpty() || !FileLayer::remove(FileNames::resolve(path))) {
         MsgBox(QStringLiteral("Unable to remove '") + shown + QStringLiteral("'."), Dialogs::Icon::Exclamation);
         return;
     }
@@ -169,7 +170,7 @@ void AreaPointersPanel::renameItem(QListWidgetItem* item)
     const QString from = FileNames::inFolder(ProjectPaths::IconsPath, old);
     const QString to = FileNames::inFolder(ProjectPaths::IconsPath, wanted);
     // A typed name that is not one plain file name never becomes a path.
-    if (from.isEmpty() || to.isEmpty() || !QFile::rename(FileNames::resolve(from), FileNames::resolve(to))) {
+    if (from.isEmpty() || to.isEmpty() || !FileLayer::rename(FileNames::resolve(from), FileNames::resolve(to))) {
         item->setText(old);
         m_renaming = false;
         MsgBox(QStringLiteral("Unable to rename from '") + ProjectPaths::IconsPath + old + QStringLiteral("' to '") +

@@ -13,6 +13,7 @@
 #include "player/ProjectPaths.h"
 #include "player/records/AtomicFile.h"
 #include "player/records/ProjectFiles.h"
+#include "player/records/FileLayer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -377,7 +378,7 @@ void frmAreaProperties::remove(QComboBox* combo, QLabel* shownIn)
                Dialogs::Buttons::YesNo) != Dialogs::Yes)
         return;
     const QString path = FileNames::inFolder(ProjectPaths::AreasPath, name);
-    if (path.isEmpty() || !QFile::remove(FileNames::resolve(path))) {
+    if (path.isEmpty() || !FileLayer::remove(FileNames::resolve(path))) {
         MsgBox(QStringLiteral("Unable to remove '") + shown + QStringLiteral("'."), Dialogs::Icon::Exclamation);
         RefreshComboBoxes();
         return;

@@ -13,6 +13,7 @@
 #include "player/records/FrameFile.h"
 #include "player/records/ProjectFiles.h"
 #include "player/records/RecordSync.h"
+#include "player/records/FileLayer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -342,7 +343,7 @@ void frmFrameProperties::remove(QComboBox* list, bool clearPreview)
                Dialogs::Buttons::YesNo) != Dialogs::Yes)
         return;
     const QString path = FileNames::inFolder(ProjectPaths::FramesPath, name);
-    if (path.isEmpty() || !QFile::remove(FileNames::resolve(path))) {
+    if (path.isEmpty() || !FileLayer::remove(FileNames::resolve(path))) {
         MsgBox(QStringLiteral("Unable to remove '") + shown + QStringLiteral("'."), Dialogs::Icon::Exclamation);
         RefreshComboBoxes();
         return;

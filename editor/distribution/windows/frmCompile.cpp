@@ -16,6 +16,7 @@
 #include "player/ProcessState.h"
 #include "player/ProjectPaths.h"
 #include "player/records/ProjectRecord.h"
+#include "player/records/FileLayer.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -338,14 +339,14 @@ bool frmCompile::Command3_Click()
         return true;
     }
     if (replace)
-        QFile::remove(target);
+        FileLayer::remove(target);
     showFrame(Frame2);
     const QString compiler = FileNames::resolve(EditorPaths::ProgramPath + QStringLiteral("Compiler/Compil32.exe"));
     m_building = true;
     Editor2::RunAndWait(QLatin1Char('"') + compiler + QLatin1Char('"'));
     m_building = false;
     const QString setup = EditorPaths::ProgramPath + QStringLiteral("Output/Setup.exe");
-    if (QFile::rename(FileNames::resolve(setup), target)) {
+    if (FileLayer::rename(FileNames::resolve(setup), target)) {
         MsgBox(QStringLiteral("The installer has been created: '") + target + QStringLiteral("'."), Dialogs::Icon::Information);
     } else {
         MsgBox(QStringLiteral("Unable to rename '") + setup + QStringLiteral("'  as  '") + target +

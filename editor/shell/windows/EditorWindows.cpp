@@ -7,6 +7,12 @@
 #include "editor/shell/FrameFiles.h"
 #include "editor/shell/GameCheckRun.h"
 #include "editor/shell/windows/frmCheckGame.h"
+#include "editor/shell/JournalAction.h"
+#include "editor/shell/windows/EditorUndo.h"
+#include "editor/shell/windows/MenuHints.h"
+#include "editor/shell/windows/RecentProjectsList.h"
+#include "editor/shell/RecentProjects.h"
+#include "editor/shell/Validate.h"
 #include "editor/shell/windows/frmFrames.h"
 #include "editor/shell/windows/frmLoadProject.h"
 #include "editor/shell/windows/frmMain.h"
@@ -22,12 +28,31 @@
 #include "player/records/ProjectFiles.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QTabWidget>
 
 EditorWindows::EditorWindows(frmMenu* menu)
     : QObject(menu)
     , m_menu(menu)
+    , m_undo(new EditorUndo(menu))
 {
+    // Every panel change passes here: the Start panel means no project is
+    // open, any panel of a project that the journal does not know starts one.
+    connect(menu, &frmMenu::framesWindowRequested, this, [this] {
+        const EditorPanel panel = m_menu->currentPanel();
+        if (panel != EditorPanel::About && panel != EditorPanel::Help)
+            m_undo->projectChanged(panel != EditorPanel::Start);
+    });
+    connect(m_undo, &EditorUndo::filesRestored, this, [this] { showRestoredFiles(); });
+    MenuHints::apply(*menu);
+    // The recent projects stand on the first panel below its buttons.
+    m_recent = new RecentProjectsList(menu->Menu[size_t(EditorPanel::Start)]);
+    m_recent->setMaximumHeight(120);
+    if (auto* layout = qobject_cast<QVBoxLayout*>(m_recent->parentWidget()->layout()))
+        layout->insertWidget(layout->indexOf(menu->cmdHelp) + 1, m_recent);
+    connect(m_recent, &RecentProjectsList::projectChosen, this, [this](const QString& folder) { openRecentProject(folder); });
     // Lambdas, not member pointers, so that a test's overrides answer.
     connect(menu, &frmMenu::framesWindowRequested, this, [this](bool shown) { showFramesWindow(shown); });
     connect(menu, &frmMenu::frameEditorRequested, this, [this](bool shown) { showFrameEditor(shown); });
@@ -53,6 +78,7 @@ frmFrames* EditorWindows::framesWindow()
                 [this](const QString& frame) { openFrameProperties(frame); });
         connect(m_frames, &frmFrames::panelRequested, m_menu, &frmMenu::ShowPanel);
         m_menu->setFramesList(m_frames);
+        m_undo->attach(m_frames);
     }
     return m_frames;
 }
@@ -63,6 +89,7 @@ frmObjects* EditorWindows::objectsWindow()
         m_objects = new frmObjects(m_menu);
         // Closing the objects list ends the editing of events.
         connect(m_objects, &frmObjects::closedByAuthor, this, [this] { m_menu->ShowPanel(EditorPanel::EditFrame); });
+        m_undo->attach(m_objects);
     }
     return m_objects;
 }
@@ -86,6 +113,7 @@ frmMain* EditorWindows::frameEditor()
         // It stands to the right of the main window; where the author puts
         // it afterwards is kept while the panels change.
         m_canvas->move(m_menu->frameGeometry().topRight());
+        m_undo->attach(m_canvas);
         // Closing the canvas is the Edit frame panel's "Done".
         connect(m_canvas, &frmMain::closedByAuthor, m_menu, &frmMenu::Command10_Click);
         connect(m_canvas, &frmMain::eventsChanged, m_menu, &frmMenu::RefreshEventsList);
@@ -146,6 +174,7 @@ void EditorWindows::openAreaProperties(int n, const QRectF& twips)
 {
     ProcessState::StatusText = QString::number(n);
     {
+        JournalAction action(QStringLiteral("area %1 properties").arg(n));
         frmAreaProperties dialog(m_menu);
         connect(&dialog, &frmAreaProperties::objectsChanged, this, [this] { if (m_objects) m_objects->ListObjects(); });
         dialog.SetType(0);
@@ -161,6 +190,7 @@ bool EditorWindows::openNewArea(int n, const QRectF& twips)
 {
     ProcessState::StatusText = QString::number(n);
     {
+        JournalAction action(QStringLiteral("draw area %1").arg(n));
         frmAreaProperties dialog(m_menu);
         connect(&dialog, &frmAreaProperties::objectsChanged, this, [this] { if (m_objects) m_objects->ListObjects(); });
         dialog.SetType(0);
@@ -180,6 +210,7 @@ void EditorWindows::saveAreaPosition(int n, const QRectF& twips)
 {
     ProcessState::StatusText = QString::number(n);
     {
+        JournalAction action(QStringLiteral("move area %1").arg(n));
         frmAreaProperties dialog(m_menu);
         if (dialog.LoadAreaProperties()) {
             dialog.setAreaRectangle(twips);
@@ -194,6 +225,7 @@ void EditorWindows::openObjectEvent(int n, const QString& object)
     ProcessState::StatusText = QString::number(n);
     ProcessState::EventObjectName = object;
     {
+        JournalAction action(QStringLiteral("event '") + object + QStringLiteral("' on area %1").arg(n));
         frmAreaProperties dialog(m_menu);
         dialog.SetType(1);
         dialog.LoadObjectOnArea();
@@ -210,6 +242,7 @@ void EditorWindows::openFrameProperties(const QString& frame)
         MsgBox(QStringLiteral("Please select a frame."), Dialogs::Icon::Information);
         return;
     }
+    JournalAction action(QStringLiteral("properties of frame '") + frame + QLatin1Char('\''));
     frmFrameProperties dialog(m_menu);
     dialog.SetTab();
     dialog.LoadFrameProperties(frame);
@@ -229,6 +262,7 @@ void EditorWindows::openNewProject()
     connect(&dialog, &frmNewProject::panelRequested, m_menu, &frmMenu::ShowPanel);
     connect(&dialog, &frmNewProject::newProjectPropertiesRequested, this, &EditorWindows::openNewProjectProperties);
     runModal(dialog);
+    rememberOpenProject();
 }
 
 void EditorWindows::openLoadProject()
@@ -236,6 +270,33 @@ void EditorWindows::openLoadProject()
     frmLoadProject dialog(m_menu);
     connect(&dialog, &frmLoadProject::panelRequested, m_menu, &frmMenu::ShowPanel);
     runModal(dialog);
+    rememberOpenProject();
+}
+
+void EditorWindows::openRecentProject(const QString& folder)
+{
+    if (!QFileInfo(folder).isDir() || Validate::IsProjectFolder(folder) != Validate::Yes) {
+        MsgBox(QStringLiteral("The project '") + folder +
+                   QStringLiteral("' can no longer be found. It is removed from the recent projects."),
+               Dialogs::Icon::Information);
+        RecentProjects::remove(folder);
+        m_recent->refresh();
+        return;
+    }
+    frmLoadProject dialog(m_menu);
+    connect(&dialog, &frmLoadProject::panelRequested, m_menu, &frmMenu::ShowPanel);
+    dialog.LoadProject(folder);
+    rememberOpenProject();
+}
+
+// A project that is open after a dialog, on the Project panel, becomes the
+// first of the recent projects.
+void EditorWindows::rememberOpenProject()
+{
+    if (m_menu->currentPanel() != EditorPanel::Project || ProjectPaths::ProjectPath.isEmpty())
+        return;
+    RecentProjects::add(ProjectPaths::ProjectPath);
+    m_recent->refresh();
 }
 
 void EditorWindows::openNewProjectProperties()
@@ -248,6 +309,7 @@ void EditorWindows::openNewProjectProperties()
 
 void EditorWindows::openProjectProperties()
 {
+    JournalAction action(QStringLiteral("project properties"));
     frmProjectProperties dialog(m_menu);
     dialog.LoadProject();
     dialog.SSTab1->setCurrentIndex(0);
@@ -267,6 +329,26 @@ int EditorWindows::runModal(QDialog& dialog)
     if (m_menu->isVisible())
         m_menu->activateWindow();
     return result;
+}
+
+void EditorWindows::showRestoredFiles()
+{
+    if (m_frames && m_frames->isVisible())
+        m_frames->ListFrames(m_menu->framesAsIcons());
+    if (m_objects && m_objects->isVisible())
+        m_objects->ListObjects();
+    if (m_canvas && m_canvas->isVisible()) {
+        const QString frame = FrameRecord::current().Name;
+        if (LoadFrameFile(frame)) {
+            m_canvas->showBackground(FrameRecord::current());
+            m_canvas->LoadEditorAreas();
+        } else {
+            // The frame being edited is gone: back to the project's frames.
+            m_menu->ShowPanel(EditorPanel::EditProject);
+        }
+    }
+    if (m_menu->currentPanel() == EditorPanel::ListOfEvents)
+        m_menu->RefreshEventsList();
 }
 
 void EditorWindows::endProgram()

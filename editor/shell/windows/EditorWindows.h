@@ -7,6 +7,8 @@
 
 class GameCheckRun;
 class frmCheckGame;
+class EditorUndo;
+class RecentProjectsList;
 class frmFrames;
 class frmMain;
 class frmMenu;
@@ -36,6 +38,7 @@ public:
     frmMain* frameEditor();
     // The game checker's report window, made (and wired) when first needed.
     frmCheckGame* checkWindow();
+    EditorUndo* undo() const { return m_undo; }
 
 protected:
     virtual void showFramesWindow(bool shown);
@@ -47,6 +50,8 @@ protected:
     virtual void removeFrame(const QString& frame);
     virtual void openNewProject();
     virtual void openLoadProject();
+    // A project of the recent projects list; one that has gone is dropped from it.
+    virtual void openRecentProject(const QString& folder);
     virtual void openProjectProperties();
     // The properties of a project being created, over the new-project dialog.
     virtual void openNewProjectProperties();
@@ -68,6 +73,8 @@ protected:
     virtual int runModal(QDialog& dialog);
     // Closing the main window ends the editor, with every window it opened.
     virtual void endProgram();
+    // After an undo or a redo: every open window shows the files as they are.
+    virtual void showRestoredFiles();
 
 private:
     frmMenu* m_menu;
@@ -76,4 +83,8 @@ private:
     QPointer<frmMain> m_canvas;
     QPointer<frmCheckGame> m_check;
     GameCheckRun* m_checkRun = nullptr;
+    EditorUndo* m_undo;
+    RecentProjectsList* m_recent;
+
+    void rememberOpenProject();
 };

@@ -1,5 +1,8 @@
 #include "editor/shell/windows/frmFrames.h"
 
+#include "editor/shell/windows/FrameThumbnail.h"
+#include "player/records/ProjectRecord.h"
+
 #include "editor/shell/FrameFiles.h"
 #include "editor/shell/PictureFiles.h"
 #include "platform/Dialogs.h"
@@ -78,13 +81,17 @@ void frmFrames::ListFrames(bool icons)
     m_editedName.clear();
     LView->clear();
     LView->setViewMode(icons ? QListView::IconMode : QListView::ListMode);
-    LView->setIconSize(icons ? QSize(32, 32) : QSize(16, 16));
-    LView->setGridSize(icons ? QSize(96, 64) : QSize());
+    LView->setIconSize(icons ? QSize(48, 48) : QSize(16, 16));
+    LView->setGridSize(icons ? QSize(96, 80) : QSize());
     LView->setWordWrap(icons);
     const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
+    const QString starting = ProjectRecord::current().StartingFrame;
     for (const QString& frame : ProjectFiles::frames()) {
-        auto* item = new QListWidgetItem(icon, frame, LView);
+        const bool first = frame.compare(starting, Qt::CaseInsensitive) == 0;
+        auto* item = new QListWidgetItem(icons ? FrameThumbnail::of(frame, first, LView->iconSize()) : icon, frame, LView);
         item->setFlags(item->flags() | Qt::ItemIsEditable);
+        if (first)
+            item->setToolTip(QStringLiteral("The game starts with this frame"));
     }
     if (LView->count() > 0)
         LView->setCurrentRow(0);

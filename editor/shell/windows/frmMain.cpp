@@ -1,4 +1,5 @@
 #include "editor/shell/windows/frmMain.h"
+#include "editor/shell/JournalAction.h"
 
 #include "editor/shell/AreaFiles.h"
 #include "editor/shell/Editor.h"
@@ -230,11 +231,15 @@ void frmMain::backgroundReleased()
         return;
     const QRectF twips = control->twipsGeometry();
     bool kept = false;
-    if (twips.width() >= kSmallestArea && twips.height() >= kSmallestArea)
-        emit newAreaDrawn(k, twips, &kept);
-    if (kept)
-        Editor::WriteLinksFile(qint16(FrameRecord::current().LinksCount + 1));
-    else
+    {
+        // The area's files and the frame's new count are one action.
+        JournalAction action(QStringLiteral("draw area %1").arg(k));
+        if (twips.width() >= kSmallestArea && twips.height() >= kSmallestArea)
+            emit newAreaDrawn(k, twips, &kept);
+        if (kept)
+            Editor::WriteLinksFile(qint16(FrameRecord::current().LinksCount + 1));
+    }
+    if (!kept)
         removeAreaControl(k);
     setStatus(0);
     // The dialog may have given the new area a picture: show it as saved.
@@ -252,7 +257,10 @@ void frmMain::areaMoveFinished(int k, QPointF topLeftTwips, QPoint releasedAt)
                        control->twipsGeometry().size());
     control->setTwipsGeometry(twips);
     setStatus(k);
-    emit areaMoved(k, twips);
+    {
+        JournalAction action(QStringLiteral("move area %1").arg(k));
+        emit areaMoved(k, twips);
+    }
     setStatus(0);
 }
 

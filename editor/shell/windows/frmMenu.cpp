@@ -1,4 +1,5 @@
 #include "editor/shell/windows/frmMenu.h"
+#include "editor/shell/JournalAction.h"
 
 #include "editor/shell/windows/AboutBox.h"
 #include "editor/shell/AreaFiles.h"
@@ -23,6 +24,7 @@
 #include "player/Twips.h"
 #include "player/windows/PlayerWindows.h"
 #include "player/windows/frmWelcome.h"
+#include "player/records/FileLayer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -554,7 +556,8 @@ void frmMenu::cmdRemoveSelectedEvent_Click()
         return;
     }
     const QString file = ProjectFiles::listedEventFile(FrameRecord::current().Name, item->text());
-    if (file.isEmpty() || !FileNames::exists(file) || !QFile::remove(FileNames::resolve(file)))
+    JournalAction action(QStringLiteral("remove event '") + item->text() + QLatin1Char('\''));
+    if (file.isEmpty() || !FileNames::exists(file) || !FileLayer::remove(FileNames::resolve(file)))
         MsgBox(QStringLiteral("Unable to remove selected event."), Dialogs::Icon::Exclamation);
     RefreshEventsList();
 }

@@ -1,4 +1,5 @@
 #include "editor/shell/windows/frmObjects.h"
+#include "editor/shell/JournalAction.h"
 
 #include "editor/shell/AreaFiles.h"
 #include "platform/Dialogs.h"
@@ -7,6 +8,7 @@
 #include "player/records/ObjectFile.h"
 #include "player/records/ProjectFiles.h"
 #include "player/records/RecordSync.h"
+#include "player/records/FileLayer.h"
 
 #include <QCloseEvent>
 #include <QDrag>
@@ -96,7 +98,8 @@ void frmObjects::Command1_Click()
         return;
     }
     const QString file = ProjectFiles::objectFile(item->text());
-    const bool removed = !file.isEmpty() && QFile::remove(FileNames::resolve(file));
+    JournalAction action(QStringLiteral("remove object '") + item->text() + QLatin1Char('\''));
+    const bool removed = !file.isEmpty() && FileLayer::remove(FileNames::resolve(file));
     ListObjects();
     if (!removed)
         MsgBox(QStringLiteral("Unable to remove selected object."), Dialogs::Icon::Exclamation);

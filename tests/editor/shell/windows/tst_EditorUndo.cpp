@@ -1,0 +1,241 @@
+#include "editor/dialogs/AreaProperties.h"
+#include "editor/shell/Editor2.h"
+#include "editor/shell/ProjectJournal.h"
+#include "editor/shell/windows/EditorUndo.h"
+#include "editor/shell/windows/EditorWindows.h"
+#include "editor/shell/windows/frmFrames.h"
+#include "editor/shell/windows/frmMain.h"
+#include "editor/shell/windows/frmMenu.h"
+#include "editor/shell/RecentProjects.h"
+#include "editor/shell/windows/RecentProjectsList.h"
+#include "platform/Registry.h"
+#include "platform/ScriptedDialogs.h"
+#include "platform/TextMetrics.h"
+#include "player/FrameRecord.h"
+#include "player/ProjectPaths.h"
+#include "player/records/AtomicFile.h"
+#include "player/records/ProjectRecord.h"
+#include "support/OffscreenWarnings.h"
+#include "support/TempProject.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QListWidget>
+#include <QShortcut>
+#include <QtTest>
+
+namespace {
+
+// The real coordinator; a modal dialog runs `duringDialog` in place of the
+// author's work in it.
+class QuietWindows : public EditorWindows {
+public:
+    using EditorWindows::EditorWindows;
+    std::function<void()> duringDialog;
+
+protected:
+    int runModal(QDialog&) override
+    {
+        if (duringDialog)
+            duringDialog();
+        return QDialog::Accepted;
+    }
+    void endProgram() override {}
+};
+
+}  // namespace
+
+class tst_EditorUndo : public QObject {
+    Q_OBJECT
+
+    QStringList listed() const
+    {
+        QStringList names;
+        for (int i = 0; i < m_editor->framesWindow()->LView->count(); ++i)
+            names << m_editor->framesWindow()->LView->item(i)->text();
+        return names;
+    }
+    QString undoLine() const { return m_menu->findChild<QLabel*>(QStringLiteral("lblUndo"))->text(); }
+    // Presses `keys` in `window` as its shortcut would be taken.
+    static bool press(QWidget* window, const QKeySequence& keys)
+    {
+        for (QShortcut* shortcut : window->findChildren<QShortcut*>(Qt::FindDirectChildrenOnly)) {
+            if (shortcut->key() == keys) {
+                emit shortcut->activated();
+                return true;
+            }
+        }
+        return false;
+    }
+
+    std::unique_ptr<TempProject> m_project;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<frmMenu> m_menu;
+    QuietWindows* m_editor = nullptr;  // owned by the menu
+    QTemporaryDir m_program;
+    QByteArray m_areaBytes;
+
+private slots:
+    void initTestCase()
+    {
+        TextMetrics::setOverride(16);
+        ignoreOffscreenWindowWarnings();
+    }
+
+    void init()
+    {
+        Registry::setFile(m_program.filePath(QStringLiteral("registry.ini")));
+        m_project = std::make_unique<TempProject>();
+        m_project->makeGame();
+        const QByteArray frame = "0\r\n255\r\n#FALSE#\r\n#FALSE#\r\n\"\"\r\n#FALSE#\r\n4\r\n\"\"\r\n\"\"\r\n#TRUE#\r\n";
+        m_project->write(QStringLiteral("Frames/Hall.fme"), frame);
+        m_project->write(QStringLiteral("Frames/Yard.fme"), frame);
+        m_project->write(QStringLiteral("Frames/Yard.lks"), "1\r\n");
+        AreaProperties area;
+        area.width = area.height = 300;
+        QVERIFY(AreaPropertiesFiles::save(QStringLiteral("Yard"), 1, area));
+        m_areaBytes = m_project->read(QStringLiteral("Areas/Yard/1a.dat"));
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_menu = std::make_unique<frmMenu>();
+        m_editor = new QuietWindows(m_menu.get());
+        QVERIFY(m_menu->Form_Load(m_program.path()));
+        m_menu->show();
+    }
+
+    void cleanup()
+    {
+        m_menu.reset();
+        const auto unexpected = m_dialogs->unexpected();
+        m_dialogs.reset();
+        ResetFrameRecord();
+        ProjectPaths::clear();
+        m_project.reset();
+        Registry::setFile(QString());
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.isEmpty() ? QString() : unexpected.first().text));
+    }
+
+    void aRemovedFrameComesBackWithItsListAndCanBeRemovedAgain()
+    {
+        m_menu->ShowPanel(EditorPanel::EditProject);
+        QVERIFY(m_editor->undo()->journal());
+        QCOMPARE(undoLine(), QString());
+        frmFrames* frames = m_editor->framesWindow();
+        frames->LView->setCurrentRow(1);
+        m_dialogs->queueAnswer(Dialogs::OK);
+        frames->LView_KeyDown(Qt::Key_Delete);
+        QCOMPARE(listed(), QStringList{QStringLiteral("Hall")});
+        QCOMPARE(undoLine(), QStringLiteral("Undo: remove frame 'Yard'"));
+
+        // Ctrl+Z in the frames list, then Ctrl+Y in the main window.
+        QVERIFY(press(frames, QKeySequence(Qt::CTRL | Qt::Key_Z)));
+        QCOMPARE(listed(), (QStringList{QStringLiteral("Hall"), QStringLiteral("Yard")}));
+        QCOMPARE(m_project->read(QStringLiteral("Areas/Yard/1a.dat")), m_areaBytes);
+        QCOMPARE(undoLine(), QString());
+        QVERIFY(press(m_menu.get(), QKeySequence(Qt::CTRL | Qt::Key_Y)));
+        QCOMPARE(listed(), QStringList{QStringLiteral("Hall")});
+        QVERIFY(press(m_menu.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)) == true);
+        QVERIFY(!m_editor->undo()->journal()->canRedo());
+        QVERIFY(m_dialogs->unexpected().isEmpty());
+    }
+
+    void theCanvasShowsTheAreasOfTheFilesPutBack()
+    {
+        m_menu->ShowPanel(EditorPanel::EditProject);
+        emit m_menu->editFrameRequested(QStringLiteral("Yard"));
+        frmMain* canvas = m_editor->frameEditor();
+        QCOMPARE(m_menu->currentPanel(), EditorPanel::EditFrame);
+        QCOMPARE(canvas->areaCount(), 1);
+        canvas->showAreaMenu(1, QPoint());
+        canvas->mnuAreaRemove_Click();
+        QCOMPARE(canvas->areaCount(), 0);
+        QCOMPARE(undoLine(), QStringLiteral("Undo: remove area 1"));
+        QVERIFY(press(canvas, QKeySequence(Qt::CTRL | Qt::Key_Z)));
+        QCOMPARE(canvas->areaCount(), 1);
+        QCOMPARE(FrameRecord::current().LinksCount, 1);
+        QCOMPARE(m_project->read(QStringLiteral("Frames/Yard.lks")), QByteArray("1\r\n"));
+    }
+
+    void eachDialogIsOneActionNamedAfterIt()
+    {
+        m_menu->ShowPanel(EditorPanel::EditProject);
+        ProjectJournal* journal = m_editor->undo()->journal();
+        int written = 0;
+        m_editor->duringDialog = [&] {
+            // Two files, each written twice: still one action.
+            for (int i = 0; i < 2; ++i) {
+                AtomicFile::write(m_project->path() + QStringLiteral("Frames/Hall.lks"), QByteArray::number(++written));
+                AtomicFile::write(m_project->path() + QStringLiteral("Config/Variables"), QByteArray::number(written));
+            }
+        };
+        const auto before = m_project->read(QStringLiteral("Frames/Hall.lks"));
+        emit m_menu->framePropertiesRequested(QStringLiteral("Hall"));
+        QCOMPARE(undoLine(), QStringLiteral("Undo: properties of frame 'Hall'"));
+        emit m_menu->projectPropertiesRequested();
+        QCOMPARE(undoLine(), QStringLiteral("Undo: project properties"));
+        QCOMPARE(journal->undoCount(), 2);
+        QVERIFY(m_editor->undo()->undo());
+        QVERIFY(m_editor->undo()->undo());
+        QCOMPARE(m_project->read(QStringLiteral("Frames/Hall.lks")), before);
+        // A dialog left without a change leaves nothing to undo.
+        m_editor->duringDialog = nullptr;
+        emit m_menu->projectPropertiesRequested();
+        QVERIFY(!journal->canUndo());
+    }
+
+    void everyMenuButtonSaysWhatItDoesAndItsKey()
+    {
+        for (QPushButton* button : m_menu->findChildren<QPushButton*>())
+            QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
+        QCOMPARE(m_menu->cmdNewProject->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+        QVERIFY(m_menu->cmdRunProject->toolTip().endsWith(QStringLiteral("(Ctrl+R)")));
+        QCOMPARE(m_menu->cmdHelp->shortcut(), QKeySequence(Qt::Key_F1));
+    }
+
+    void recentProjectsAreOfferedAndAGoneOneIsDropped()
+    {
+        QTemporaryDir gone;
+        RecentProjects::add(gone.path());
+        RecentProjects::add(m_project->path());
+        m_editor->undo();  // the list is made with the window; show the new entries
+        auto* recent = m_menu->findChild<RecentProjectsList*>(QStringLiteral("lstRecentProjects"));
+        QVERIFY(recent);
+        recent->refresh();
+        QCOMPARE(recent->count(), 2);
+        QVERIFY(!recent->accessibleName().isEmpty());
+
+        m_dialogs->queueAnswer(Dialogs::OK);
+        const QString goneFolder = recent->item(1)->data(Qt::UserRole).toString();
+        gone.remove();
+        emit recent->projectChosen(goneFolder);
+        QCOMPARE(recent->count(), 1);
+        QVERIFY(m_dialogs->messages().last().contains(QStringLiteral("can no longer be found")));
+
+        ProjectRecord::current().ProjectName = QStringLiteral("Test Game");
+        QVERIFY(Editor2::SaveProjectChecksum());
+        ProjectPaths::clear();
+        emit recent->projectChosen(m_project->path());
+        QCOMPARE(m_menu->currentPanel(), EditorPanel::Project);
+        QVERIFY(m_editor->undo()->journal());
+        QCOMPARE(RecentProjects::list().first(), m_project->path());
+    }
+
+    void closingTheProjectEndsItsHistory()
+    {
+        m_menu->ShowPanel(EditorPanel::EditProject);
+        m_dialogs->queueAnswer(Dialogs::OK);
+        m_editor->framesWindow()->LView->setCurrentRow(0);
+        m_editor->framesWindow()->LView_KeyDown(Qt::Key_Delete);
+        QVERIFY(m_editor->undo()->journal()->canUndo());
+        m_menu->ShowPanel(EditorPanel::Project);
+        QVERIFY(m_editor->undo()->journal()->canUndo());
+        m_menu->cmdYesClose_Click();
+        QVERIFY(!m_editor->undo()->journal());
+        QCOMPARE(undoLine(), QString());
+        m_menu->ShowPanel(EditorPanel::Project);
+        QVERIFY(!m_editor->undo()->journal()->canUndo());
+    }
+};
+
+QTEST_MAIN(tst_EditorUndo)
+#include "tst_EditorUndo.moc"
