@@ -3,6 +3,7 @@
 #include "apps/playtest/PlaytestRunner.h"
 #include "apps/playtest/PlaytestScript.h"
 #include "platform/DesktopScreen.h"
+#include "player/DisplayOptions.h"
 #include "platform/TextMetrics.h"
 
 #include <QApplication>
@@ -122,6 +123,8 @@ int main(int argc, char** argv)
         DesktopScreen::setOverride(kScreen);
         TextMetrics::setOverride(16);
     }
+
+    DisplayOptions::current().scale = options.scale;
 
     PlaytestLog log(logFile.get());
     PlaytestRunner runner(options, script.commands(), log, err);

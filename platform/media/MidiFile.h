@@ -25,12 +25,23 @@ public:
     qint64 msToTicks(qint64 ms) const;
     qint64 lengthMs() const { return ticksToMs(m_totalTicks); }
 
+    // An instrument the file selects with a program change: the bank (128
+    // for the drum channel 10, else the last bank select of its channel) and
+    // the program. Each one once, in the order first met.
+    struct Instrument {
+        int bank = 0;
+        int program = 0;
+        bool operator==(const Instrument&) const = default;
+    };
+    const QList<Instrument>& instruments() const { return m_instruments; }
+
 private:
     struct Tempo {
         qint64 tick = 0;
         qint64 usPerQuarter = 500000;
     };
     bool readTrack(const uchar* data, qint64 size);
+    void noteChannelMessage(uchar status, const uchar* data);
 
     int m_format = 0;
     int m_tracks = 0;
@@ -39,4 +50,6 @@ private:
     int m_ticksPerSecond = 0;
     qint64 m_totalTicks = 0;
     QList<Tempo> m_tempos;
+    QList<Instrument> m_instruments;
+    int m_bank[16] = {};
 };

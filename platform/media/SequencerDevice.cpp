@@ -41,6 +41,7 @@ std::unique_ptr<SequencerDevice> SequencerDevice::open(const QString& path, int&
         error = Mci::CannotLoadDriver;
         return nullptr;
     }
+    SynthPool::instance().prepare(synth, file->instruments());
     fluid_player_t* player = makePlayer(synth, bytes);
     if (!player) {
         SynthPool::instance().release(synth);
@@ -93,6 +94,11 @@ int SequencerDevice::play()
         return 0;
     if (m_tick >= m_file.totalTicks())
         return 0;  // at the end: nothing left to play, as with the Windows layer
+    // A file played again starts from the synthesizer's initial state, as
+    // the first time; the samples it needs are read here, not while the
+    // mixer is locked.
+    if (m_started && fluid_player_get_status(m_stream->player) != FLUID_PLAYER_PLAYING)
+        SynthPool::instance().prepare(m_synth, m_file.instruments());
     {
         auto lock = AudioMixer::instance().lock();
         if (m_started && fluid_player_get_status(m_stream->player) != FLUID_PLAYER_PLAYING) {

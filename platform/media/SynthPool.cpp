@@ -60,8 +60,18 @@ fluid_synth_t* SynthPool::make()
     // a timer of its own.
     fluid_settings_setstr(s.settings, "player.timing-source", "sample");
     fluid_settings_setint(s.settings, "synth.lock-memory", 0);
+    // Samples are read when an instrument is selected and let go when no
+    // channel has it any more.
+    fluid_settings_setint(s.settings, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setint(s.settings, "synth.midi-channels", kMidiChannels + kHolderChannels);
+    // The player would reset the synthesizer when a file starts, on the audio
+    // thread, letting go of the instruments prepared for it; prepare() resets
+    // it instead.
+    fluid_settings_setint(s.settings, "player.reset-synth", 0);
     s.synth = new_fluid_synth(s.settings);
-    if (!s.synth || fluid_synth_sfload(s.synth, path.toLocal8Bit().constData(), 1) == FLUID_FAILED) {
+    if (s.synth)
+        s.soundFont = fluid_synth_sfload(s.synth, path.toLocal8Bit().constData(), 1);
+    if (!s.synth || s.soundFont == FLUID_FAILED) {
         qWarning("Cannot load the SoundFont %s", qPrintable(path));
         delete_fluid_synth(s.synth);
         delete_fluid_settings(s.settings);
@@ -85,6 +95,29 @@ fluid_synth_t* SynthPool::acquire()
     if (synth)
         m_synths.back().inUse = true;
     return synth;
+}
+
+void SynthPool::prepare(fluid_synth_t* synth, const QList<MidiFile::Instrument>& instruments)
+{
+    int soundFont = -1;
+    for (const Synth& s : m_synths) {
+        if (s.synth == synth)
+            soundFont = s.soundFont;
+    }
+    fluid_synth_system_reset(synth);
+    int channel = kMidiChannels;
+    for (const MidiFile::Instrument& instrument : instruments) {
+        if (channel == kMidiChannels + kHolderChannels)
+            break;  // the rest are read when the music selects them
+        // A program missing from its bank falls back as a program change
+        // does: to the same program of bank 0, or the standard drum kit.
+        const bool found =
+            fluid_synth_program_select(synth, channel, soundFont, instrument.bank, instrument.program) == FLUID_OK ||
+            fluid_synth_program_select(synth, channel, soundFont, instrument.bank == 128 ? 128 : 0,
+                                       instrument.bank == 128 ? 0 : instrument.program) == FLUID_OK;
+        if (found)
+            ++channel;
+    }
 }
 
 void SynthPool::release(fluid_synth_t* synth)

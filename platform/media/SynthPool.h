@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/media/MidiFile.h"
+
 #include <QString>
 
 #include <memory>
@@ -13,6 +15,12 @@ typedef struct _fluid_synth_t fluid_synth_t;
 // synthesizer is made once and handed from one sequencer to the next. One
 // sequencer holds one synthesizer while it is open; a second one is made only
 // when two MIDI files are open at the same time.
+//
+// The SoundFont's samples (well over a hundred megabytes) are not all kept in
+// memory: only those of the instruments selected on a channel are. A file's
+// instruments are selected on channels above the sixteen MIDI ones when it
+// is prepared, so their samples are read while the file opens and never
+// while the music plays.
 class SynthPool {
 public:
     static SynthPool& instance();
@@ -27,6 +35,13 @@ public:
     // can be loaded.
     fluid_synth_t* acquire();
     void release(fluid_synth_t* synth);
+    // Resets `synth` to its initial state with the samples of `instruments`
+    // loaded. Call it where waiting is allowed, not on the audio thread.
+    void prepare(fluid_synth_t* synth, const QList<MidiFile::Instrument>& instruments);
+
+    // Channels the MIDI files play on; the ones above hold instruments.
+    static constexpr int kMidiChannels = 16;
+    static constexpr int kHolderChannels = 48;
 
 private:
     SynthPool() = default;
@@ -36,6 +51,7 @@ private:
     struct Synth {
         fluid_settings_t* settings = nullptr;
         fluid_synth_t* synth = nullptr;
+        int soundFont = -1;
         bool inUse = false;
     };
     std::vector<Synth> m_synths;

@@ -21,11 +21,15 @@ public:
 
     ImageControl* backImage() const { return m_backImage; }
 
+    // The game drawn `factor` times its size: the tile and BackImage grow.
+    void setScale(int factor, bool sharp);
+    int scale() const { return m_scale; }
+
     void showBackground(const FrameBackground& background);
     // Whether the frame on screen is tiled: tiles are painted only then.
     void setTiled(bool tiled) { m_tiled = tiled; }
     const QPixmap& tilePicture() const { return m_tile; }
-    // The places where the tile is painted, in pixels.
+    // The places where the tile is painted, in pixels of the widget.
     std::vector<QPoint> tilePositions() const;
 
 signals:
@@ -40,4 +44,6 @@ private:
     ImageControl* m_backImage = nullptr;
     QPixmap m_tile;  // the hidden ImageTile's picture
     bool m_tiled = false;
+    int m_scale = 1;
+    bool m_sharp = false;
 };

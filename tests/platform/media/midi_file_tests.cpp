@@ -115,3 +115,23 @@ TEST(MidiFileTest, SkipsUnknownChunks)
 }
 
 }  // namespace
+
+TEST(MidiFileTest, ListsTheInstrumentsItSelectsOnceEach)
+{
+    // Channel 1: program 5, bank 8 then program 5 again (another instrument);
+    // the drum channel's program is a kit of bank 128; running status carries
+    // a second program change; a repeated one is listed once.
+    const QByteArray events = QByteArray::fromHex("00c005"
+                                                  "00b00008"
+                                                  "00c005"
+                                                  "00c91a"
+                                                  "00c30b"
+                                                  "000c"
+                                                  "00c005"
+                                                  "00903c40")
+        + kEnd;
+    const std::optional<MidiFile> file = MidiFile::parse(header(1, 2, 96) + track(events) + track(kEnd));
+    ASSERT_TRUE(file);
+    const QList<MidiFile::Instrument> expected = {{0, 5}, {8, 5}, {128, 26}, {0, 11}, {0, 12}};
+    EXPECT_EQ(file->instruments(), expected);
+}
