@@ -53,6 +53,15 @@ void BM_MidiOpenPlayUntilHeard(benchmark::State& state)
 }
 BENCHMARK(BM_MidiOpenPlayUntilHeard)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
 
+// The demo's first soundtrack: five instruments whose samples are read from
+// the SoundFont when the file opens.
+void BM_DemoSoundtrackOpenPlayUntilHeard(benchmark::State& state)
+{
+    SynthPool::instance().preload();
+    untilHeard(state, QStringLiteral(QUENDARA_SOURCE_DIR "/demo/Frames/night.mid"));
+}
+BENCHMARK(BM_DemoSoundtrackOpenPlayUntilHeard)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+
 const char* const kMovies[] = {"movie_cinepak.avi", "movie_msvideo1.avi", "movie_cinepak_ima.avi",
                                 "movie_mjpeg.avi",   "movie_bgr24.avi",    "movie_pal8.avi"};
 

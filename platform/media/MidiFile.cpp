@@ -166,7 +166,12 @@ void MidiFile::noteChannelMessage(uchar status, const uchar* data)
         if (data[0] == 0)  // bank select, most significant byte
             m_bank[channel] = data[1] & 0x7F;
         break;
+    case 0x90:
+        if (data[1] != 0 && !m_programSeen[channel] && !m_defaultChannels.contains(channel))
+            m_defaultChannels.append(channel);
+        break;
     case 0xC0: {
+        m_programSeen[channel] = true;
         const Instrument instrument{channel == kDrumChannel ? 128 : m_bank[channel], data[0] & 0x7F};
         if (!m_instruments.contains(instrument))
             m_instruments.append(instrument);

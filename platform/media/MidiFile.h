@@ -34,6 +34,9 @@ public:
         bool operator==(const Instrument&) const = default;
     };
     const QList<Instrument>& instruments() const { return m_instruments; }
+    // The channels (0 to 15) that play a note before any program change:
+    // they play the synthesizer's default instrument.
+    const QList<int>& defaultInstrumentChannels() const { return m_defaultChannels; }
 
 private:
     struct Tempo {
@@ -52,4 +55,6 @@ private:
     QList<Tempo> m_tempos;
     QList<Instrument> m_instruments;
     int m_bank[16] = {};
+    bool m_programSeen[16] = {};
+    QList<int> m_defaultChannels;
 };

@@ -41,7 +41,7 @@ std::unique_ptr<SequencerDevice> SequencerDevice::open(const QString& path, int&
         error = Mci::CannotLoadDriver;
         return nullptr;
     }
-    SynthPool::instance().prepare(synth, file->instruments());
+    SynthPool::instance().prepare(synth, *file);
     fluid_player_t* player = makePlayer(synth, bytes);
     if (!player) {
         SynthPool::instance().release(synth);
@@ -98,7 +98,7 @@ int SequencerDevice::play()
     // the first time; the samples it needs are read here, not while the
     // mixer is locked.
     if (m_started && fluid_player_get_status(m_stream->player) != FLUID_PLAYER_PLAYING)
-        SynthPool::instance().prepare(m_synth, m_file.instruments());
+        SynthPool::instance().prepare(m_synth, m_file);
     {
         auto lock = AudioMixer::instance().lock();
         if (m_started && fluid_player_get_status(m_stream->player) != FLUID_PLAYER_PLAYING) {

@@ -7,6 +7,9 @@
 
 #include <fluidsynth.h>
 
+#include <algorithm>
+#include <utility>
+
 SynthPool& SynthPool::instance()
 {
     static SynthPool pool;
@@ -78,6 +81,9 @@ fluid_synth_t* SynthPool::make()
         m_failed = true;
         return nullptr;
     }
+    // Nothing plays yet: no instrument's samples need to be in memory.
+    for (int c = 0; c < kMidiChannels + kHolderChannels; ++c)
+        fluid_synth_unset_program(s.synth, c);
     m_synths.push_back(s);
     return s.synth;
 }
@@ -87,7 +93,6 @@ fluid_synth_t* SynthPool::acquire()
     for (Synth& s : m_synths) {
         if (!s.inUse) {
             s.inUse = true;
-            fluid_synth_system_reset(s.synth);
             return s.synth;
         }
     }
@@ -97,26 +102,85 @@ fluid_synth_t* SynthPool::acquire()
     return synth;
 }
 
-void SynthPool::prepare(fluid_synth_t* synth, const QList<MidiFile::Instrument>& instruments)
+namespace {
+
+// Controllers and pitch as a full reset leaves them, the channel's
+// instrument untouched: a reset would give every channel its default
+// instrument and read that instrument's samples, only to let them go again.
+void resetControllers(fluid_synth_t* synth, int channel)
 {
-    int soundFont = -1;
-    for (const Synth& s : m_synths) {
+    fluid_synth_cc(synth, channel, 121, 0);  // reset all controllers
+    // What "reset all controllers" keeps: effect depths, sound controllers,
+    // bank, volume, pan and balance, and the pitch-bend range.
+    for (int cc = 91; cc <= 95; ++cc)
+        fluid_synth_cc(synth, channel, cc, 0);
+    for (int cc = 70; cc <= 79; ++cc)
+        fluid_synth_cc(synth, channel, cc, 64);
+    const std::pair<int, int> values[] = {{0, 0}, {32, 0}, {7, 100}, {39, 0}, {10, 64}, {42, 0}, {8, 64}, {40, 0}};
+    for (const auto& [cc, value] : values)
+        fluid_synth_cc(synth, channel, cc, value);
+    fluid_synth_pitch_wheel_sens(synth, channel, 2);
+}
+
+}  // namespace
+
+void SynthPool::prepare(fluid_synth_t* synth, const MidiFile& file)
+{
+    Synth* self = nullptr;
+    for (Synth& s : m_synths) {
         if (s.synth == synth)
-            soundFont = s.soundFont;
+            self = &s;
     }
-    fluid_synth_system_reset(synth);
-    int channel = kMidiChannels;
-    for (const MidiFile::Instrument& instrument : instruments) {
-        if (channel == kMidiChannels + kHolderChannels)
-            break;  // the rest are read when the music selects them
+    if (!self)
+        return;
+    fluid_synth_all_sounds_off(synth, -1);
+
+    // The holder channels first. An instrument the last file held keeps its
+    // channel, so its samples stay in memory; the rest (beyond the number of
+    // holders) are read when the music selects them.
+    QList<MidiFile::Instrument> wanted = file.instruments().mid(0, kHolderChannels);
+    std::vector<std::optional<MidiFile::Instrument>> held = self->held;
+    held.resize(kHolderChannels);
+    for (auto& slot : held) {
+        if (slot && !wanted.contains(*slot))
+            slot.reset();
+    }
+    for (const MidiFile::Instrument& instrument : wanted) {
+        if (std::find(held.begin(), held.end(), instrument) != held.end())
+            continue;
+        *std::find(held.begin(), held.end(), std::nullopt) = instrument;
+    }
+    self->held.resize(kHolderChannels);
+    for (int i = 0; i < kHolderChannels; ++i) {
+        if (held[size_t(i)] == self->held[size_t(i)])
+            continue;
+        const int channel = kMidiChannels + i;
+        const std::optional<MidiFile::Instrument> instrument = held[size_t(i)];
         // A program missing from its bank falls back as a program change
         // does: to the same program of bank 0, or the standard drum kit.
         const bool found =
-            fluid_synth_program_select(synth, channel, soundFont, instrument.bank, instrument.program) == FLUID_OK ||
-            fluid_synth_program_select(synth, channel, soundFont, instrument.bank == 128 ? 128 : 0,
-                                       instrument.bank == 128 ? 0 : instrument.program) == FLUID_OK;
-        if (found)
-            ++channel;
+            instrument
+            && (fluid_synth_program_select(synth, channel, self->soundFont, instrument->bank, instrument->program)
+                    == FLUID_OK
+                || fluid_synth_program_select(synth, channel, self->soundFont, instrument->bank == 128 ? 128 : 0,
+                                              instrument->bank == 128 ? 0 : instrument->program)
+                       == FLUID_OK);
+        if (!found) {
+            fluid_synth_unset_program(synth, channel);
+            held[size_t(i)].reset();
+        }
+    }
+    self->held = held;
+
+    // The MIDI channels start as after a reset; only those the file plays
+    // without choosing an instrument get the default one.
+    const QList<int>& defaults = file.defaultInstrumentChannels();
+    for (int channel = 0; channel < kMidiChannels; ++channel) {
+        resetControllers(synth, channel);
+        if (defaults.contains(channel))
+            fluid_synth_program_change(synth, channel, 0);
+        else
+            fluid_synth_unset_program(synth, channel);
     }
 }
 

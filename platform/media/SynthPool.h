@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
@@ -31,13 +32,14 @@ public:
 
     // Makes the first synthesizer now, so the first MIDI starts quickly.
     bool preload();
-    // A synthesizer reset to its initial state, or null when no SoundFont
-    // can be loaded.
+    // A synthesizer to prepare() for a file, or null when no SoundFont can be
+    // loaded.
     fluid_synth_t* acquire();
     void release(fluid_synth_t* synth);
-    // Resets `synth` to its initial state with the samples of `instruments`
-    // loaded. Call it where waiting is allowed, not on the audio thread.
-    void prepare(fluid_synth_t* synth, const QList<MidiFile::Instrument>& instruments);
+    // Resets `synth` to its initial state with the samples of the
+    // instruments `file` plays loaded, and no others. Call it where waiting
+    // is allowed, not on the audio thread.
+    void prepare(fluid_synth_t* synth, const MidiFile& file);
 
     // Channels the MIDI files play on; the ones above hold instruments.
     static constexpr int kMidiChannels = 16;
@@ -53,6 +55,8 @@ private:
         fluid_synth_t* synth = nullptr;
         int soundFont = -1;
         bool inUse = false;
+        // The instrument of each holder channel.
+        std::vector<std::optional<MidiFile::Instrument>> held;
     };
     std::vector<Synth> m_synths;
     bool m_failed = false;

@@ -134,4 +134,16 @@ TEST(MidiFileTest, ListsTheInstrumentsItSelectsOnceEach)
     ASSERT_TRUE(file);
     const QList<MidiFile::Instrument> expected = {{0, 5}, {8, 5}, {128, 26}, {0, 11}, {0, 12}};
     EXPECT_EQ(file->instruments(), expected);
+    EXPECT_TRUE(file->defaultInstrumentChannels().isEmpty());
+
+    // A note before any program change plays the default instrument; one
+    // with velocity 0 is a note off and plays nothing.
+    const QByteArray defaults = QByteArray::fromHex("00913c00"
+                                                    "00c105"
+                                                    "00923c40"
+                                                    "00993c40")
+        + kEnd;
+    const std::optional<MidiFile> plain = MidiFile::parse(header(0, 1, 96) + track(defaults));
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->defaultInstrumentChannels(), (QList<int>{2, 9}));
 }
