@@ -157,6 +157,18 @@ bool MidiFile::readTrack(const uchar* data, qint64 size)
     return true;
 }
 
+std::optional<MidiFile::Instrument> MidiFile::firstInstrument(int channel) const
+{
+    if (channel < 0 || channel >= kChannels)
+        return std::nullopt;
+    return m_first[channel];
+}
+
+bool MidiFile::playsDefaultInstrument(int channel) const
+{
+    return channel >= 0 && channel < kChannels && m_defaultInstrument[channel];
+}
+
 void MidiFile::noteChannelMessage(uchar status, const uchar* data)
 {
     const int channel = status & 0x0F;
@@ -167,16 +179,14 @@ void MidiFile::noteChannelMessage(uchar status, const uchar* data)
             m_bank[channel] = data[1] & 0x7F;
         break;
     case 0x90:
-        if (data[1] != 0 && !m_programSeen[channel] && !m_defaultChannels.contains(channel))
-            m_defaultChannels.append(channel);
+        if (data[1] != 0 && !m_programSeen[channel])
+            m_defaultInstrument[channel] = true;
         break;
-    case 0xC0: {
+    case 0xC0:
+        if (!m_programSeen[channel] && !m_defaultInstrument[channel])
+            m_first[channel] = Instrument{channel == kDrumChannel ? 128 : m_bank[channel], data[0] & 0x7F};
         m_programSeen[channel] = true;
-        const Instrument instrument{channel == kDrumChannel ? 128 : m_bank[channel], data[0] & 0x7F};
-        if (!m_instruments.contains(instrument))
-            m_instruments.append(instrument);
         break;
-    }
     default:
         break;
     }

@@ -25,18 +25,20 @@ public:
     qint64 msToTicks(qint64 ms) const;
     qint64 lengthMs() const { return ticksToMs(m_totalTicks); }
 
-    // An instrument the file selects with a program change: the bank (128
-    // for the drum channel 10, else the last bank select of its channel) and
-    // the program. Each one once, in the order first met.
+    static constexpr int kChannels = 16;
+    // An instrument selected by a program change: the bank (128 on the drum
+    // channel 10, else the last bank select of its channel) and the program.
     struct Instrument {
         int bank = 0;
         int program = 0;
         bool operator==(const Instrument&) const = default;
     };
-    const QList<Instrument>& instruments() const { return m_instruments; }
-    // The channels (0 to 15) that play a note before any program change:
-    // they play the synthesizer's default instrument.
-    const QList<int>& defaultInstrumentChannels() const { return m_defaultChannels; }
+    // The instrument channel `channel` (0 to 15) starts with: the default
+    // one (nothing) when it plays a note before any program change, else
+    // that of its first program change; nothing either when it has none.
+    std::optional<Instrument> firstInstrument(int channel) const;
+    // Whether the channel plays a note before any program change.
+    bool playsDefaultInstrument(int channel) const;
 
 private:
     struct Tempo {
@@ -53,8 +55,8 @@ private:
     int m_ticksPerSecond = 0;
     qint64 m_totalTicks = 0;
     QList<Tempo> m_tempos;
-    QList<Instrument> m_instruments;
-    int m_bank[16] = {};
-    bool m_programSeen[16] = {};
-    QList<int> m_defaultChannels;
+    int m_bank[kChannels] = {};
+    bool m_programSeen[kChannels] = {};
+    bool m_defaultInstrument[kChannels] = {};
+    std::optional<Instrument> m_first[kChannels];
 };

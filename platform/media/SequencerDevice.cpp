@@ -94,14 +94,13 @@ int SequencerDevice::play()
         return 0;
     if (m_tick >= m_file.totalTicks())
         return 0;  // at the end: nothing left to play, as with the Windows layer
-    // A file played again starts from the synthesizer's initial state, as
-    // the first time; the samples it needs are read here, not while the
-    // mixer is locked.
-    if (m_started && fluid_player_get_status(m_stream->player) != FLUID_PLAYER_PLAYING)
-        SynthPool::instance().prepare(m_synth, m_file);
     {
         auto lock = AudioMixer::instance().lock();
         if (m_started && fluid_player_get_status(m_stream->player) != FLUID_PLAYER_PLAYING) {
+            // A file played again starts from the synthesizer's initial
+            // state, as the first time. Under the lock: instruments the
+            // reset lets go of may still sound in the mixer otherwise.
+            SynthPool::instance().prepare(m_synth, m_file);
             // The player let the last notes ring out and finished; a fresh
             // one starts the file again from the position asked for.
             fluid_player_t* fresh = makePlayer(m_synth, m_bytes);

@@ -7,7 +7,6 @@
 
 #include <fluidsynth.h>
 
-#include <algorithm>
 #include <utility>
 
 SynthPool& SynthPool::instance()
@@ -66,10 +65,9 @@ fluid_synth_t* SynthPool::make()
     // Samples are read when an instrument is selected and let go when no
     // channel has it any more.
     fluid_settings_setint(s.settings, "synth.dynamic-sample-loading", 1);
-    fluid_settings_setint(s.settings, "synth.midi-channels", kMidiChannels + kHolderChannels);
     // The player would reset the synthesizer when a file starts, on the audio
-    // thread, letting go of the instruments prepared for it; prepare() resets
-    // it instead.
+    // thread, giving every channel its default instrument and letting go of
+    // those prepared for the file; prepare() resets it instead.
     fluid_settings_setint(s.settings, "player.reset-synth", 0);
     s.synth = new_fluid_synth(s.settings);
     if (s.synth)
@@ -82,8 +80,8 @@ fluid_synth_t* SynthPool::make()
         return nullptr;
     }
     // Nothing plays yet: no instrument's samples need to be in memory.
-    for (int c = 0; c < kMidiChannels + kHolderChannels; ++c)
-        fluid_synth_unset_program(s.synth, c);
+    for (int channel = 0; channel < MidiFile::kChannels; ++channel)
+        fluid_synth_unset_program(s.synth, channel);
     m_synths.push_back(s);
     return s.synth;
 }
@@ -126,60 +124,30 @@ void resetControllers(fluid_synth_t* synth, int channel)
 
 void SynthPool::prepare(fluid_synth_t* synth, const MidiFile& file)
 {
-    Synth* self = nullptr;
-    for (Synth& s : m_synths) {
+    int soundFont = -1;
+    for (const Synth& s : m_synths) {
         if (s.synth == synth)
-            self = &s;
+            soundFont = s.soundFont;
     }
-    if (!self)
-        return;
     fluid_synth_all_sounds_off(synth, -1);
-
-    // The holder channels first. An instrument the last file held keeps its
-    // channel, so its samples stay in memory; the rest (beyond the number of
-    // holders) are read when the music selects them.
-    QList<MidiFile::Instrument> wanted = file.instruments().mid(0, kHolderChannels);
-    std::vector<std::optional<MidiFile::Instrument>> held = self->held;
-    held.resize(kHolderChannels);
-    for (auto& slot : held) {
-        if (slot && !wanted.contains(*slot))
-            slot.reset();
-    }
-    for (const MidiFile::Instrument& instrument : wanted) {
-        if (std::find(held.begin(), held.end(), instrument) != held.end())
-            continue;
-        *std::find(held.begin(), held.end(), std::nullopt) = instrument;
-    }
-    self->held.resize(kHolderChannels);
-    for (int i = 0; i < kHolderChannels; ++i) {
-        if (held[size_t(i)] == self->held[size_t(i)])
-            continue;
-        const int channel = kMidiChannels + i;
-        const std::optional<MidiFile::Instrument> instrument = held[size_t(i)];
-        // A program missing from its bank falls back as a program change
-        // does: to the same program of bank 0, or the standard drum kit.
-        const bool found =
-            instrument
-            && (fluid_synth_program_select(synth, channel, self->soundFont, instrument->bank, instrument->program)
-                    == FLUID_OK
-                || fluid_synth_program_select(synth, channel, self->soundFont, instrument->bank == 128 ? 128 : 0,
-                                              instrument->bank == 128 ? 0 : instrument->program)
-                       == FLUID_OK);
-        if (!found) {
-            fluid_synth_unset_program(synth, channel);
-            held[size_t(i)].reset();
-        }
-    }
-    self->held = held;
-
-    // The MIDI channels start as after a reset; only those the file plays
-    // without choosing an instrument get the default one.
-    const QList<int>& defaults = file.defaultInstrumentChannels();
-    for (int channel = 0; channel < kMidiChannels; ++channel) {
+    for (int channel = 0; channel < MidiFile::kChannels; ++channel) {
         resetControllers(synth, channel);
-        if (defaults.contains(channel))
+        if (file.playsDefaultInstrument(channel)) {
             fluid_synth_program_change(synth, channel, 0);
-        else
+            continue;
+        }
+        // The instrument the file's first program change will ask for is
+        // already there when it comes; a program missing from its bank falls
+        // back as a program change does: to the same program of bank 0, or
+        // the standard drum kit.
+        const std::optional<MidiFile::Instrument> first = file.firstInstrument(channel);
+        const bool found =
+            first
+            && (fluid_synth_program_select(synth, channel, soundFont, first->bank, first->program) == FLUID_OK
+                || fluid_synth_program_select(synth, channel, soundFont, first->bank == 128 ? 128 : 0,
+                                              first->bank == 128 ? 0 : first->program)
+                       == FLUID_OK);
+        if (!found)
             fluid_synth_unset_program(synth, channel);
     }
 }

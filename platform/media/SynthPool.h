@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
@@ -18,10 +17,10 @@ typedef struct _fluid_synth_t fluid_synth_t;
 // when two MIDI files are open at the same time.
 //
 // The SoundFont's samples (well over a hundred megabytes) are not all kept in
-// memory: only those of the instruments selected on a channel are. A file's
-// instruments are selected on channels above the sixteen MIDI ones when it
-// is prepared, so their samples are read while the file opens and never
-// while the music plays.
+// memory: only those of the instruments selected on a channel are. Each
+// channel gets the instrument a file starts it with when the file is
+// prepared, so those samples are read while the file opens, not while the
+// music plays (only an instrument changed later in a piece is read then).
 class SynthPool {
 public:
     static SynthPool& instance();
@@ -41,10 +40,6 @@ public:
     // is allowed, not on the audio thread.
     void prepare(fluid_synth_t* synth, const MidiFile& file);
 
-    // Channels the MIDI files play on; the ones above hold instruments.
-    static constexpr int kMidiChannels = 16;
-    static constexpr int kHolderChannels = 48;
-
 private:
     SynthPool() = default;
     ~SynthPool();
@@ -55,8 +50,6 @@ private:
         fluid_synth_t* synth = nullptr;
         int soundFont = -1;
         bool inUse = false;
-        // The instrument of each holder channel.
-        std::vector<std::optional<MidiFile::Instrument>> held;
     };
     std::vector<Synth> m_synths;
     bool m_failed = false;

@@ -158,6 +158,7 @@ private slots:
     void runFromThisFramePlaysTheGameFromTheSelectedFrame()
     {
         ProjectRecord::current().StartingFrame = QStringLiteral("Hall");
+        m_project->write(QStringLiteral("Config/Variables"), "0\r\n");
         m_menu->ShowPanel(EditorPanel::EditProject);
         frmFrames* frames = m_editor->framesWindow();
         QVERIFY(frames->mnuFrameModify->actions().contains(frames->mnuFrameRun));
