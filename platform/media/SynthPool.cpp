@@ -70,8 +70,10 @@ fluid_synth_t* SynthPool::make()
     // those prepared for the file; prepare() resets it instead.
     fluid_settings_setint(s.settings, "player.reset-synth", 0);
     s.synth = new_fluid_synth(s.settings);
+    // Loaded without giving the channels its instruments: nothing plays
+    // yet, so no instrument's samples need to be in memory.
     if (s.synth)
-        s.soundFont = fluid_synth_sfload(s.synth, path.toLocal8Bit().constData(), 1);
+        s.soundFont = fluid_synth_sfload(s.synth, path.toLocal8Bit().constData(), 0);
     if (!s.synth || s.soundFont == FLUID_FAILED) {
         qWarning("Cannot load the SoundFont %s", qPrintable(path));
         delete_fluid_synth(s.synth);
@@ -79,9 +81,6 @@ fluid_synth_t* SynthPool::make()
         m_failed = true;
         return nullptr;
     }
-    // Nothing plays yet: no instrument's samples need to be in memory.
-    for (int channel = 0; channel < MidiFile::kChannels; ++channel)
-        fluid_synth_unset_program(s.synth, channel);
     m_synths.push_back(s);
     return s.synth;
 }
