@@ -22,13 +22,15 @@ QString fixture(const char* name)
     return QStringLiteral(QUENDARA_TEST_DATA "/media/") + QString::fromLatin1(name);
 }
 
-void untilHeard(benchmark::State& state, const QString& file)
+// Each round opens the next of `files`.
+void untilHeard(benchmark::State& state, const QStringList& files)
 {
     AudioMixer& mixer = AudioMixer::instance();
     Mmedia media;
+    qsizetype round = 0;
     for (auto _ : state) {
         const quint64 before = mixer.audibleFrames();
-        media.mmOpen(file);
+        media.mmOpen(files[round++ % files.size()]);
         media.mmPlay();
         while (mixer.audibleFrames() == before)
             QThread::usleep(100);
@@ -42,16 +44,25 @@ void untilHeard(benchmark::State& state, const QString& file)
 
 void BM_WavOpenPlayUntilHeard(benchmark::State& state)
 {
-    untilHeard(state, fixture("tone_pcm16_mono.wav"));
+    untilHeard(state, {fixture("tone_pcm16_mono.wav")});
 }
 BENCHMARK(BM_WavOpenPlayUntilHeard)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
 
 void BM_MidiOpenPlayUntilHeard(benchmark::State& state)
 {
     SynthPool::instance().preload();
-    untilHeard(state, fixture("tune_format0.mid"));
+    untilHeard(state, {fixture("tune_format0.mid")});
 }
 BENCHMARK(BM_MidiOpenPlayUntilHeard)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
+
+// The demo's first soundtrack, five instruments, after a tune of others: each
+// open reads the samples of the instruments the file starts with.
+void BM_DemoSoundtrackOpenPlayUntilHeard(benchmark::State& state)
+{
+    SynthPool::instance().preload();
+    untilHeard(state, {QStringLiteral(QUENDARA_SOURCE_DIR "/demo/Frames/night.mid"), fixture("tune_format0.mid")});
+}
+BENCHMARK(BM_DemoSoundtrackOpenPlayUntilHeard)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 
 const char* const kMovies[] = {"movie_cinepak.avi", "movie_msvideo1.avi", "movie_cinepak_ima.avi",
                                 "movie_mjpeg.avi",   "movie_bgr24.avi",    "movie_pal8.avi"};

@@ -1,9 +1,13 @@
 #include "apps/playtest/PlaytestOptions.h"
 
+#include "player/DisplayOptions.h"
+#include "player/PlayerCommandLine.h"
+
 PlaytestOptions::Parsed PlaytestOptions::parse(const QStringList& arguments)
 {
     Parsed parsed;
     PlaytestOptions& o = parsed.options;
+    QString scale;
     struct Valued {
         QLatin1String name;
         QString* target;
@@ -13,6 +17,7 @@ PlaytestOptions::Parsed PlaytestOptions::parse(const QStringList& arguments)
         {QLatin1String("--script"), &o.script},
         {QLatin1String("--log"), &o.log},
         {QLatin1String("--screenshots"), &o.screenshots},
+        {QLatin1String("--scale"), &scale},
     };
 
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -58,6 +63,16 @@ PlaytestOptions::Parsed PlaytestOptions::parse(const QStringList& arguments)
         }
         *option->target = value;
     }
+    if (!scale.isEmpty()) {
+        // The player's own reading of the value.
+        const PlayerCommandLine line =
+            PlayerCommandLine::parse({QStringLiteral("playtest"), QStringLiteral("--scale"), scale});
+        if (!line.error.isEmpty()) {
+            parsed.error = line.error;
+            return parsed;
+        }
+        o.scale = line.display.scale;
+    }
     if (o.help)
         return parsed;
     if (o.project.isEmpty())
@@ -71,10 +86,12 @@ QString PlaytestOptions::usage()
 {
     return QStringLiteral(
         "Usage: playtest --project DIR --script FILE [--log FILE] [--screenshots DIR] [--visible] [--no-sound]\n"
+        "       [--scale auto|N]\n"
         "Plays the game in DIR by the script in FILE.\n"
         "Exit status: 0 when every expectation held, 1 when a step failed, 2 when the script or the options are wrong.\n"
         "  --log FILE          write one JSON object per line: messages, frames, media commands, the state after each step\n"
         "  --screenshots DIR   folder for the script's screenshots\n"
         "  --visible           play in a real window instead of the offscreen platform\n"
-        "  --no-sound          answer media commands without playing them (they are still logged)\n");
+        "  --no-sound          answer media commands without playing them (they are still logged)\n"
+        "  --scale auto|N      draw the game N times its size, or as large as fits (default 1)\n");
 }

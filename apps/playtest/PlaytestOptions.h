@@ -11,6 +11,9 @@ struct PlaytestOptions {
     QString screenshots;  // folder for the `screenshot` command
     bool visible = false;  // a real window instead of the offscreen platform
     bool noSound = false;  // media commands are logged and answered, not played
+    // The factor the game window is drawn at: the game's own size unless
+    // told otherwise (0 for the largest that fits the screen).
+    int scale = 1;
     bool help = false;
 
     struct Parsed;

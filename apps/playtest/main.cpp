@@ -4,6 +4,7 @@
 #include "apps/playtest/PlaytestScript.h"
 #include "apps/playtest/ScreenConfigFile.h"
 #include "platform/DesktopScreen.h"
+#include "player/DisplayOptions.h"
 #include "platform/TextMetrics.h"
 
 #include <QApplication>
@@ -124,6 +125,8 @@ int main(int argc, char** argv)
         DesktopScreen::setOverride(kScreen);
         TextMetrics::setOverride(16);
     }
+
+    DisplayOptions::current().scale = options.scale;
 
     PlaytestLog log(logFile.get());
     PlaytestRunner runner(options, script.commands(), log, err);

@@ -1,5 +1,6 @@
 #include "editor/shell/windows/EditorWindows.h"
 #include "editor/shell/windows/frmMenu.h"
+#include "player/DisplayOptions.h"
 
 #include <QApplication>
 
@@ -11,6 +12,8 @@ int main(int argc, char** argv)
     // Closing the main window ends the editor, even while a game it runs or
     // another of its windows is still open.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A game run from the editor is drawn as its players will see it.
+    DisplayOptions::current().scale = DisplayOptions::kAuto;
     auto* menu = new frmMenu;
     new EditorWindows(menu);
     if (!menu->Form_Load(QCoreApplication::applicationDirPath()))

@@ -40,7 +40,7 @@ std::unique_ptr<AviVideoDevice> AviVideoDevice::open(const QString& path, std::o
 
     device->m_ownWindow = parentWidget == nullptr;
     device->m_surface = new VideoSurface(parentWidget);
-    device->m_surface->setGeometry(0, 0, device->m_decoder.width(), device->m_decoder.height());
+    device->m_surface->fitVideo(QSize(device->m_decoder.width(), device->m_decoder.height()));
     if (device->m_ownWindow)
         device->m_surface->setWindowTitle(QFileInfo(path).fileName());
     device->m_surface->hide();

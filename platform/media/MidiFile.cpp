@@ -147,12 +147,49 @@ bool MidiFile::readTrack(const uchar* data, qint64 size)
         } else if (!running) {
             return false;
         }
-        at += channelDataBytes(running);
-        if (at > size)
+        const int dataBytes = channelDataBytes(running);
+        if (at + dataBytes > size)
             return false;
+        noteChannelMessage(running, data + at);
+        at += dataBytes;
     }
     m_totalTicks = std::max(m_totalTicks, tick);
     return true;
+}
+
+std::optional<MidiFile::Instrument> MidiFile::firstInstrument(int channel) const
+{
+    if (channel < 0 || channel >= kChannels)
+        return std::nullopt;
+    return m_first[channel];
+}
+
+bool MidiFile::playsDefaultInstrument(int channel) const
+{
+    return channel >= 0 && channel < kChannels && m_defaultInstrument[channel];
+}
+
+void MidiFile::noteChannelMessage(uchar status, const uchar* data)
+{
+    const int channel = status & 0x0F;
+    constexpr int kDrumChannel = 9;
+    switch (status & 0xF0) {
+    case 0xB0:
+        if (data[0] == 0)  // bank select, most significant byte
+            m_bank[channel] = data[1] & 0x7F;
+        break;
+    case 0x90:
+        if (data[1] != 0 && !m_programSeen[channel])
+            m_defaultInstrument[channel] = true;
+        break;
+    case 0xC0:
+        if (!m_programSeen[channel] && !m_defaultInstrument[channel])
+            m_first[channel] = Instrument{channel == kDrumChannel ? 128 : m_bank[channel], data[0] & 0x7F};
+        m_programSeen[channel] = true;
+        break;
+    default:
+        break;
+    }
 }
 
 qint64 MidiFile::ticksToMs(qint64 ticks) const

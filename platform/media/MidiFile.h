@@ -29,12 +29,28 @@ public:
     qint64 msToTicks(qint64 ms) const;
     qint64 lengthMs() const { return ticksToMs(m_totalTicks); }
 
+    static constexpr int kChannels = 16;
+    // An instrument selected by a program change: the bank (128 on the drum
+    // channel 10, else the last bank select of its channel) and the program.
+    struct Instrument {
+        int bank = 0;
+        int program = 0;
+        bool operator==(const Instrument&) const = default;
+    };
+    // The instrument channel `channel` (0 to 15) starts with: the default
+    // one (nothing) when it plays a note before any program change, else
+    // that of its first program change; nothing either when it has none.
+    std::optional<Instrument> firstInstrument(int channel) const;
+    // Whether the channel plays a note before any program change.
+    bool playsDefaultInstrument(int channel) const;
+
 private:
     struct Tempo {
         qint64 tick = 0;
         qint64 usPerQuarter = 500000;
     };
     bool readTrack(const uchar* data, qint64 size);
+    void noteChannelMessage(uchar status, const uchar* data);
 
     int m_format = 0;
     int m_tracks = 0;
@@ -43,4 +59,8 @@ private:
     int m_ticksPerSecond = 0;
     qint64 m_totalTicks = 0;
     QList<Tempo> m_tempos;
+    int m_bank[kChannels] = {};
+    bool m_programSeen[kChannels] = {};
+    bool m_defaultInstrument[kChannels] = {};
+    std::optional<Instrument> m_first[kChannels];
 };

@@ -35,6 +35,7 @@ std::unique_ptr<SequencerDevice> SequencerDevice::open(const QString& path, int&
         error = Mci::CannotLoadDriver;
         return nullptr;
     }
+    SynthPool::instance().prepare(synth, *file);
     fluid_player_t* player = makePlayer(synth, bytes);
     if (!player) {
         SynthPool::instance().release(synth);
@@ -90,6 +91,10 @@ int SequencerDevice::play()
     {
         auto lock = AudioMixer::instance().lock();
         if (m_started && fluid_player_get_status(m_stream->player) != FLUID_PLAYER_PLAYING) {
+            // A file played again starts from the synthesizer's initial
+            // state, as the first time. Under the lock: instruments the
+            // reset lets go of may still sound in the mixer otherwise.
+            SynthPool::instance().prepare(m_synth, m_file);
             // The player let the last notes ring out and finished; a fresh
             // one starts the file again from the position asked for.
             fluid_player_t* fresh = makePlayer(m_synth, m_bytes);

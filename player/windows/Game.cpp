@@ -3,6 +3,7 @@
 #include "platform/DesktopScreen.h"
 #include "platform/Dialogs.h"
 #include "platform/pictures/Pictures.h"
+#include "player/DisplayOptions.h"
 #include "player/FrameRecord.h"
 #include "player/GameGeometry.h"
 #include "player/Twips.h"
@@ -91,6 +92,7 @@ ImageControl* Game::newArea(int index)
     auto* area = new ImageControl(PictureBox);
     area->setObjectName(QStringLiteral("Area"));
     area->setIndex(index);
+    area->setScale(m_scale, m_sharp);
     area->hide();
     connect(area, &ImageControl::clicked, this, [this](int i) { Area_Click(i); });
     connect(area, &ImageControl::dropped, this, [this](int i, QObject* source, QPoint) { Area_DragDrop(i, source); });
@@ -103,6 +105,7 @@ ImageControl* Game::newPickedObject(int index)
     icon->setObjectName(QStringLiteral("PickedObject"));
     icon->setIndex(index);
     icon->setStretch(false);
+    icon->setScale(m_scale, m_sharp);
     icon->hide();
     connect(icon, &ImageControl::pressed, this,
             [this](int i, Qt::MouseButton button, QPoint) { PickedObject_MouseDown(i, button); });
@@ -159,7 +162,19 @@ bool Game::ResetAll()
         return false;
     }
     m_pictureBoxTwips = *area;
-    PictureBox->setGeometry(Twips::toPixels(area->left(), area->top(), area->width(), area->height()));
+    const QSize screen = DesktopScreen::size();
+    const DisplayOptions& display = DisplayOptions::current();
+    m_scale = display.factorFor(screen, record.ScreenWidth, record.ScreenHeight);
+    m_sharp = display.sharp;
+    PictureBox->setScale(m_scale, m_sharp);
+    for (ImageControl* control : Area)
+        control->setScale(m_scale, m_sharp);
+    for (ImageControl* control : PickedObject)
+        control->setScale(m_scale, m_sharp);
+    // The media layer draws a video in the picture area at this factor.
+    PictureBox->setProperty("videoScale", m_scale);
+    PictureBox->setProperty("videoSharp", m_sharp);
+    PictureBox->setGeometry(*GameGeometry::pictureAreaPixels(screen, record.ScreenWidth, record.ScreenHeight, m_scale));
     BackImage->setTwipsGeometry(0, 0, area->width(), area->height());
     return true;
 }

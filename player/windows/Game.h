@@ -72,6 +72,9 @@ public:
 
     bool menusShown() const;
     QRect pictureBoxTwips() const { return m_pictureBoxTwips; }
+    // The factor the game is drawn at: set by ResetAll from the display
+    // options and the screen.
+    int scale() const { return m_scale; }
     // The duration timer's interval in milliseconds, 0 when it never fires.
     int timerInterval() const { return m_session.durationTimer().interval; }
     bool timerEnabled() const { return m_session.durationTimer().enabled; }
@@ -150,5 +153,7 @@ private:
     std::vector<ImageControl*> Area;
     std::vector<ImageControl*> PickedObject;
     QRect m_pictureBoxTwips;
+    int m_scale = 1;
+    bool m_sharp = false;
     bool m_unloaded = false;
 };

@@ -1,11 +1,14 @@
 #include "player/windows/ImageControl.h"
 
 #include "player/windows/DragSource.h"
+#include "player/windows/ScaledPicture.h"
 #include "player/Twips.h"
 
 #include <QDragEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 ImageControl::ImageControl(QWidget* parent)
     : QWidget(parent)
@@ -20,12 +23,21 @@ void ImageControl::setStretch(bool stretch)
     update();
 }
 
+void ImageControl::setScale(int factor, bool sharp)
+{
+    m_scale = std::max(1, factor);
+    m_sharp = sharp;
+    update();
+}
+
+QPixmap ImageControl::shownPicture() const { return ScaledPicture::pixmap(m_picture, m_scale, m_sharp); }
+
 void ImageControl::setPicture(const QPixmap& picture)
 {
     m_picture = picture;
     if (!m_stretch && !m_picture.isNull()) {
         const QSize size = m_picture.deviceIndependentSize().toSize();
-        resize(size);
+        resize(size * m_scale);
         m_twips.setSize(QSizeF(Twips::fromPixels(size.width()), Twips::fromPixels(size.height())));
     }
     update();
@@ -34,7 +46,10 @@ void ImageControl::setPicture(const QPixmap& picture)
 void ImageControl::setTwipsGeometry(double left, double top, double width, double height)
 {
     m_twips = QRectF(left, top, width, height);
-    setGeometry(Twips::toPixels(left, top, width, height));
+    // Whole game pixels first, then the factor: controls stay on the grid
+    // of the game's own pixels at every factor.
+    const QRect pixels = Twips::toPixels(left, top, width, height);
+    setGeometry(QRect(pixels.topLeft() * m_scale, pixels.size() * m_scale));
 }
 
 void ImageControl::clearPicture()
@@ -47,7 +62,7 @@ void ImageControl::setPointer(const std::optional<QCursor>& pointer)
 {
     m_customPointer = pointer.has_value();
     if (pointer)
-        setCursor(*pointer);
+        setCursor(ScaledPicture::cursor(*pointer, m_scale, m_sharp));
     else
         unsetCursor();
 }
@@ -57,12 +72,13 @@ void ImageControl::paintEvent(QPaintEvent*)
     if (m_picture.isNull())
         return;
     QPainter painter(this);
-    if (m_stretch) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !m_sharp);
+    if (m_stretch)
         painter.drawPixmap(rect(), m_picture);
-    } else {
+    else if (m_scale > 1)
+        painter.drawPixmap(QRect(QPoint(0, 0), m_picture.deviceIndependentSize().toSize() * m_scale), m_picture);
+    else
         painter.drawPixmap(0, 0, m_picture);
-    }
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event)

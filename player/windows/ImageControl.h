@@ -28,6 +28,14 @@ public:
     const QPixmap& picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
 
+    // The game is drawn `factor` times its own size: geometry in twips stays
+    // the game's, the widget and its picture and pointer grow. Set before
+    // the geometry, the picture and the pointer.
+    void setScale(int factor, bool sharp);
+    int scale() const { return m_scale; }
+    // The picture as it is drawn at the control's scale (for a drag icon).
+    QPixmap shownPicture() const;
+
     // Position and size in twips, as the game's files and arithmetic hold
     // them; the widget is placed at the matching pixels.
     void setTwipsGeometry(double left, double top, double width, double height);
@@ -56,6 +64,8 @@ protected:
 
 private:
     int m_index = 0;
+    int m_scale = 1;
+    bool m_sharp = false;
     bool m_stretch = false;
     bool m_customPointer = false;
     bool m_pressedInside = false;

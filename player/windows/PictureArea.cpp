@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 PictureArea::PictureArea(QWidget* parent)
     : QWidget(parent)
 {
@@ -17,6 +19,14 @@ PictureArea::PictureArea(QWidget* parent)
     m_backImage = new ImageControl(this);
     m_backImage->setObjectName(QStringLiteral("BackImage"));
     m_backImage->setStretch(true);
+}
+
+void PictureArea::setScale(int factor, bool sharp)
+{
+    m_scale = std::max(1, factor);
+    m_sharp = sharp;
+    m_backImage->setScale(m_scale, sharp);
+    update();
 }
 
 bool PictureArea::showBackground(const FrameBackground& background)
@@ -61,8 +71,8 @@ std::vector<QPoint> PictureArea::tilePositions() const
     std::vector<QPoint> positions;
     if (m_tile.isNull() || !m_tiled)
         return positions;
-    const int w = m_tile.width();
-    const int h = m_tile.height();
+    const int w = m_tile.width() * m_scale;
+    const int h = m_tile.height() * m_scale;
     // Both loops include their end value, so the last row and column may be
     // cut at the edge.
     for (int x = 0; x <= width(); x += w) {
@@ -95,6 +105,8 @@ void PictureArea::paintEvent(QPaintEvent*)
     if (positions.empty())
         return;
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !m_sharp);
+    const QSize size = m_tile.size() * m_scale;
     for (const QPoint& p : positions)
-        painter.drawPixmap(p, m_tile);
+        painter.drawPixmap(QRect(p, size), m_tile);
 }

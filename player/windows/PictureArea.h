@@ -21,6 +21,10 @@ public:
 
     ImageControl* backImage() const { return m_backImage; }
 
+    // The game drawn `factor` times its size: the tile and BackImage grow.
+    void setScale(int factor, bool sharp);
+    int scale() const { return m_scale; }
+
     // False when the background is a picture that cannot be shown (no
     // such file, or not one we can read); the background is then left as
     // it was.
@@ -28,7 +32,7 @@ public:
     // Whether the frame on screen is tiled: tiles are painted only then.
     void setTiled(bool tiled) { m_tiled = tiled; }
     const QPixmap& tilePicture() const { return m_tile; }
-    // The places where the tile is painted, in pixels.
+    // The places where the tile is painted, in pixels of the widget.
     std::vector<QPoint> tilePositions() const;
 
 signals:
@@ -43,4 +47,6 @@ private:
     ImageControl* m_backImage = nullptr;
     QPixmap m_tile;  // the hidden ImageTile's picture
     bool m_tiled = false;
+    int m_scale = 1;
+    bool m_sharp = false;
 };

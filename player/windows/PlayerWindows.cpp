@@ -40,8 +40,9 @@ void PlayerWindows::startDrag(ImageControl* icon)
     // The icon itself shows under the pointer while it is dragged.
     auto* drag = new QDrag(icon);
     drag->setMimeData(new DragSource(icon));
-    drag->setPixmap(icon->picture());
-    drag->setHotSpot(QPoint(icon->picture().width() / 2, icon->picture().height() / 2));
+    const QPixmap shown = icon->shownPicture();
+    drag->setPixmap(shown);
+    drag->setHotSpot(QPoint(shown.width() / 2, shown.height() / 2));
     drag->exec(Qt::MoveAction);
 }
 

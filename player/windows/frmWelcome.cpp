@@ -9,11 +9,13 @@
 #include "player/ProcessState.h"
 #include "player/ProjectPaths.h"
 #include "player/records/ProjectRecord.h"
+#include "player/records/SavedGame.h"
 #include "player/Twips.h"
 #include "player/windows/artwork/WelcomeArtwork.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -344,6 +346,37 @@ void frmWelcome::Image5_Click()
         return;  // the opening frame ended the game already
     game.showGame();
     hide();
+}
+
+bool frmWelcome::StartAtFrame(const QString& frame, const QString& savedGame)
+{
+    SavedGame saved;
+    if (!savedGame.isEmpty()) {
+        // A saved game of the game's folder by its name first, else a file.
+        QString file = SavedGame::path(ProjectPaths::ProjectPath, savedGame);
+        if ((!SavedGame::isValidName(savedGame) || !QFileInfo::exists(file)) && QFileInfo(savedGame).isFile())
+            file = QFileInfo(savedGame).absoluteFilePath();
+        // A saved game cut short would start a state the author never had:
+        // the game does not start, as the load-game window does not.
+        if (!SavedGame::read(file, saved)) {
+            MsgBox(QStringLiteral("Unable to load '") + file + QStringLiteral("'."), Dialogs::Icon::Exclamation);
+            return false;
+        }
+    }
+    Game& game = Game::load();
+    emit gameStarting(game);
+    if (!game.ResetAll()) {
+        game.unload();
+        return false;
+    }
+    game.LoadVariables();
+    game.session().restore(saved);
+    game.OpenFrame(frame);
+    if (Game::loaded() != &game)
+        return true;  // the frame's opening ended the game already
+    game.showGame();
+    hide();
+    return true;
 }
 
 void frmWelcome::Image6_Click()

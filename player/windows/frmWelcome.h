@@ -37,6 +37,14 @@ public:
     void Image4_Click();
     void Form_Unload();
 
+    // For authors trying one scene: starts a game at `frame` instead of the
+    // starting frame, with the variables, disappeared areas and inventory of
+    // saved game `savedGame` (a name in the game's folder, or a file) when
+    // it is not empty, else with the start values. False when no game
+    // started (the saved game could not be read, or the game's size cannot
+    // be shown); the player has been told why.
+    bool StartAtFrame(const QString& frame, const QString& savedGame = QString());
+
     // Unloads the window: Form_Unload, then the window closes for good.
     void unload();
 

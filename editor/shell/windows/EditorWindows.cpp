@@ -77,6 +77,8 @@ frmFrames* EditorWindows::framesWindow()
         connect(m_frames, &frmFrames::framePropertiesRequested, this,
                 [this](const QString& frame) { openFrameProperties(frame); });
         connect(m_frames, &frmFrames::panelRequested, m_menu, &frmMenu::ShowPanel);
+        connect(m_frames, &frmFrames::runFromFrameRequested, m_menu,
+                [this](const QString& frame) { m_menu->RunProject(frame); });
         m_menu->setFramesList(m_frames);
         m_undo->attach(m_frames);
     }

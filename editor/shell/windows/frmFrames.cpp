@@ -39,6 +39,7 @@ frmFrames::frmFrames(QWidget* parent)
     mnuFrameModify = new QMenu(QStringLiteral("Modify frame"), this);
     mnuFrameEdit = mnuFrameModify->addAction(QStringLiteral("Edit..."), this, &frmFrames::mnuFrameEdit_Click);
     mnuFrameProperties = mnuFrameModify->addAction(QStringLiteral("Properties..."), this, &frmFrames::mnuFrameProperties_Click);
+    mnuFrameRun = mnuFrameModify->addAction(QStringLiteral("Run from this frame"), this, &frmFrames::mnuFrameRun_Click);
     mnuFrameModify->addSeparator();
     mnuFrameRemove = mnuFrameModify->addAction(QStringLiteral("Remove!"), this, &frmFrames::mnuFrameRemove_Click);
     mnuFrameModify->addSeparator();
@@ -172,6 +173,16 @@ void frmFrames::mnuFrameEdit_Click()
 
 // With no frame selected the coordinator tells the author.
 void frmFrames::mnuFrameProperties_Click() { emit framePropertiesRequested(selectedFrame()); }
+
+void frmFrames::mnuFrameRun_Click()
+{
+    const QString frame = selectedFrame();
+    if (frame.isEmpty()) {
+        MsgBox(QStringLiteral("Please select the frame you want to run the game from."), Dialogs::Icon::Information);
+        return;
+    }
+    emit runFromFrameRequested(frame);
+}
 
 void frmFrames::mnuFrameRemove_Click()
 {

@@ -38,12 +38,14 @@ public:
     void LView_OLEDragDrop(const QStringList& files);
     void mnuFrameEdit_Click();
     void mnuFrameProperties_Click();
+    void mnuFrameRun_Click();
     void mnuFrameRemove_Click();
 
     QListWidget* LView = nullptr;
     QMenu* mnuFrameModify = nullptr;
     QAction* mnuFrameEdit = nullptr;
     QAction* mnuFrameProperties = nullptr;
+    QAction* mnuFrameRun = nullptr;
     QAction* mnuFrameRemove = nullptr;
     QAction* mnuCancel = nullptr;
 
@@ -53,6 +55,8 @@ signals:
     // What the list asks of the editor.
     void editFrameRequested(const QString& frame);
     void framePropertiesRequested(const QString& frame);
+    // The game played from this frame, to try it without playing up to it.
+    void runFromFrameRequested(const QString& frame);
     void panelRequested(EditorPanel panel);
 
 protected:

@@ -419,7 +419,9 @@ bool frmMenu::hasFrames() const
     return !ProjectPaths::FramesPath.isEmpty() && !ProjectFiles::frames().isEmpty();
 }
 
-void frmMenu::cmdRunProject_Click()
+void frmMenu::cmdRunProject_Click() { RunProject(); }
+
+void frmMenu::RunProject(const QString& frame)
 {
     if (!hasFrames()) {
         MsgBox(QStringLiteral("To play the game you must create at least one frame.") + kAddFrameSteps,
@@ -446,7 +448,8 @@ void frmMenu::cmdRunProject_Click()
         activateWindow();
     });
     welcome->Form_Load();
-    welcome->show();
+    if (frame.isEmpty() || !welcome->StartAtFrame(frame))
+        welcome->show();
     hide();
 }
 

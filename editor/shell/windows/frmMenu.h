@@ -61,6 +61,9 @@ public:
     void cmdEditProject_Click() { ShowPanel(EditorPanel::EditProject); }
     void cmdRunProject_Click();
     void cmdCheckGame_Click() { emit gameCheckRequested(); }
+    // Plays the project in this process from its welcome window, or, when
+    // `frame` is given, from that frame with the game's start values.
+    void RunProject(const QString& frame = QString());
     void Command12_Click();  // "Project properties..."
     void cmdDrawingTools_Click() { ShowPanel(EditorPanel::DrawingTools); }
     void cmdDistribute_Click();

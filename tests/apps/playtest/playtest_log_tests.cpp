@@ -1,5 +1,6 @@
 #include "apps/playtest/PlaytestLog.h"
 #include "apps/playtest/PlaytestOptions.h"
+#include "player/DisplayOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -133,6 +134,12 @@ TEST(PlaytestOptionsTest, ReadsBothFormsAndRefusesMistakes)
     EXPECT_EQ(parse({"--project", "g", "--project", "h", "--script", "s"}).error, QStringLiteral("--project is given twice"));
     EXPECT_EQ(parse({"--project", "g", "--script", "s", "--fast"}).error, QStringLiteral("unknown option '--fast'"));
     EXPECT_EQ(parse({"g", "s"}).error, QStringLiteral("unknown option 'g'"));
+
+    // The game's own size unless told otherwise.
+    EXPECT_EQ(plain.options.scale, 1);
+    EXPECT_EQ(parse({"--project", "g", "--script", "s", "--scale=3"}).options.scale, 3);
+    EXPECT_EQ(parse({"--project", "g", "--script", "s", "--scale", "auto"}).options.scale, DisplayOptions::kAuto);
+    EXPECT_FALSE(parse({"--project", "g", "--script", "s", "--scale", "0"}).error.isEmpty());
 }
 
 }  // namespace

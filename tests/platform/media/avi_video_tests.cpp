@@ -68,6 +68,26 @@ void expectColourNear(const QImage& image, QPoint at, const QColor& expected)
     EXPECT_NEAR(seen.blue(), expected.blue(), 40);
 }
 
+TEST_F(AviVideoTest, FillsItsRectangleScaledByTheWindowsFactor)
+{
+    // Red over blue, 40 x 30, in a window that draws its game three times
+    // larger with sharp pixels.
+    window.setProperty("videoScale", 3);
+    window.setProperty("videoSharp", true);
+    ASSERT_EQ(send(openCommand("movie_bgr24.avi", QStringLiteral("9"))), 0);
+    VideoSurface* video = surface();
+    ASSERT_NE(video, nullptr);
+    EXPECT_EQ(video->geometry(), QRect(0, 0, 120, 90));
+    ASSERT_EQ(send(QStringLiteral("play 9 wait")), 0);
+    const QImage shown = video->grab().toImage();
+    ASSERT_EQ(shown.size(), QSize(120, 90));
+    for (const int x : {2, 60, 117}) {
+        expectColourNear(shown, QPoint(x, 20), Qt::red);
+        expectColourNear(shown, QPoint(x, 70), Qt::blue);
+    }
+    ASSERT_EQ(send(QStringLiteral("Close 9")), 0);
+}
+
 TEST_P(AviMovieTest, PlaysEveryFrameAtItsSizeWithItsSoundAndWaitsForTheEnd)
 {
     const Movie& movie = GetParam();

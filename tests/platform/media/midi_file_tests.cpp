@@ -115,3 +115,42 @@ TEST(MidiFileTest, SkipsUnknownChunks)
 }
 
 }  // namespace
+
+TEST(MidiFileTest, KnowsTheInstrumentEachChannelStartsWith)
+{
+    // Channel 1: bank 8 then program 5, later program 6; the drum channel's
+    // program is a kit of bank 128; channel 4 by running status: the first
+    // of two program changes counts.
+    const QByteArray events = QByteArray::fromHex("00b00008"
+                                                  "00c005"
+                                                  "00c91a"
+                                                  "00c30b"
+                                                  "000c"
+                                                  "00903c40"
+                                                  "00c006")
+        + kEnd;
+    const std::optional<MidiFile> file = MidiFile::parse(header(1, 2, 96) + track(events) + track(kEnd));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->firstInstrument(0), (MidiFile::Instrument{8, 5}));
+    EXPECT_EQ(file->firstInstrument(9), (MidiFile::Instrument{128, 26}));
+    EXPECT_EQ(file->firstInstrument(3), (MidiFile::Instrument{0, 11}));
+    EXPECT_FALSE(file->firstInstrument(1));
+    EXPECT_FALSE(file->firstInstrument(16));
+    for (int channel = 0; channel < MidiFile::kChannels; ++channel)
+        EXPECT_FALSE(file->playsDefaultInstrument(channel));
+
+    // A note before any program change plays the default instrument; one
+    // with velocity 0 is a note off and plays nothing.
+    const QByteArray defaults = QByteArray::fromHex("00913c00"
+                                                    "00c105"
+                                                    "00923c40"
+                                                    "00993c40")
+        + kEnd;
+    const std::optional<MidiFile> plain = MidiFile::parse(header(0, 1, 96) + track(defaults));
+    ASSERT_TRUE(plain);
+    EXPECT_FALSE(plain->playsDefaultInstrument(1));
+    EXPECT_EQ(plain->firstInstrument(1), (MidiFile::Instrument{0, 5}));
+    EXPECT_TRUE(plain->playsDefaultInstrument(2));
+    EXPECT_TRUE(plain->playsDefaultInstrument(9));
+    EXPECT_FALSE(plain->firstInstrument(2));
+}

@@ -10,11 +10,15 @@
 #include "player/FrameRecord.h"
 #include "player/ProcessState.h"
 #include "player/ProjectPaths.h"
+#include "player/records/ProjectRecord.h"
+#include "player/windows/Game.h"
+#include "player/windows/frmWelcome.h"
 #include "support/OffscreenWarnings.h"
 #include "support/TempProject.h"
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -149,6 +153,31 @@ private slots:
         m_menu->cmdRemoveSelectedFrame_Click();
         QVERIFY(!m_project->exists(QStringLiteral("Frames/Yard.fme")));
         QCOMPARE(listed(), QStringList{QStringLiteral("Hall")});
+    }
+
+    void runFromThisFramePlaysTheGameFromTheSelectedFrame()
+    {
+        ProjectRecord::current().StartingFrame = QStringLiteral("Hall");
+        m_project->write(QStringLiteral("Config/Variables"), "0\r\n");
+        m_menu->ShowPanel(EditorPanel::EditProject);
+        frmFrames* frames = m_editor->framesWindow();
+        QVERIFY(frames->mnuFrameModify->actions().contains(frames->mnuFrameRun));
+        QCOMPARE(frames->mnuFrameRun->text(), QStringLiteral("Run from this frame"));
+        frames->LView->setCurrentRow(1);
+        frames->mnuFrameRun->trigger();
+        Game* game = Game::loaded();
+        QVERIFY(game);
+        QCOMPARE(game->session().frame().Name, QStringLiteral("Yard"));
+        QVERIFY(game->isVisible());
+        QCOMPARE(ProcessState::StatusText, QStringLiteral("RunningFromEditor"));
+        QVERIFY(frmWelcome::loaded() && !frmWelcome::loaded()->isVisible());
+        QVERIFY(!m_menu->isVisible());
+        // Leaving the game and its welcome window comes back to the editor.
+        game->mnuExit_Click();
+        frmWelcome::loaded()->unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(m_menu->isVisible());
+        QVERIFY(m_dialogs->shown().isEmpty());
     }
 
     void aFrameMadeInTheListBringsBackTheEditProjectPanel()
