@@ -1,3 +1,4 @@
+#include "editor/shell/windows/ControlDescriptions.h"
 #include "editor/shell/windows/EditorWindows.h"
 #include "editor/shell/windows/frmMenu.h"
 #include "player/DisplayOptions.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     // Closing the main window ends the editor, even while a game it runs or
     // another of its windows is still open.
     QApplication::setQuitOnLastWindowClosed(false);
+    ControlDescriptions::install();
     // A game run from the editor is drawn as its players will see it.
     DisplayOptions::current().scale = DisplayOptions::kAuto;
     auto* menu = new frmMenu;

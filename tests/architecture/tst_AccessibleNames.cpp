@@ -3,6 +3,7 @@
 // every window, panel and tab and reports each focusable control whose
 // accessible name is empty.
 #include "EveryWindow.h"
+#include "editor/shell/windows/ControlDescriptions.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -14,6 +15,8 @@ class tst_AccessibleNames : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { ControlDescriptions::install(); }
+
     void everyFocusableControlHasAName()
     {
         EveryWindow windows;
@@ -43,6 +46,24 @@ private slots:
         if (!unnamed.isEmpty())
             QFAIL(qPrintable(QStringLiteral("%1 focusable controls without a name:\n").arg(unnamed.size()) +
                              unnamed.join(QLatin1Char('\n'))));
+    }
+
+
+    // The name each control has in the code is its description: the two
+    // "Browse..." buttons of a dialog are told apart by it.
+    void controlsAreDescribedByTheirNameInTheCode()
+    {
+        EveryWindow windows;
+        QStringList described;
+        windows.visit([&described](const QString& where, QWidget* window) {
+            if (!where.startsWith(QLatin1String("Frame properties, tab 0")) && !where.startsWith(QLatin1String("Distribution")))
+                return;
+            for (const char* name : {"Combo1", "txtFileName", "Drive1"}) {
+                if (auto* w = window->findChild<QWidget*>(QLatin1String(name)))
+                    described << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+            }
+        });
+        QCOMPARE(described, (QStringList{QStringLiteral("Combo1"), QStringLiteral("txtFileName"), QStringLiteral("Drive1")}));
     }
 };
 

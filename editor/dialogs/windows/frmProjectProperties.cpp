@@ -43,16 +43,22 @@ frmProjectProperties::frmProjectProperties(QWidget* mainWindow)
     SideWindow::place(this, mainWindow, 5520, 6375);
 
     SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
     auto* general = new QWidget;
     auto* form = new QFormLayout(general);
     txtName = new QLineEdit(QStringLiteral("New Project"));
+    txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setReadOnly(true);
     txtName->setEnabled(false);
     txtFileName = new QLineEdit;
+    txtFileName->setObjectName(QStringLiteral("txtFileName"));
     txtFileName->setReadOnly(true);
     txtAdventureName = new QLineEdit(QStringLiteral("My Adventure"));
+    txtAdventureName->setObjectName(QStringLiteral("txtAdventureName"));
     txtVersion = new QLineEdit(QStringLiteral("1.00"));
+    txtVersion->setObjectName(QStringLiteral("txtVersion"));
     Combo1 = new QComboBox;
+    Combo1->setObjectName(QStringLiteral("Combo1"));
     form->addRow(QStringLiteral("Project name :"), txtName);
     form->addRow(QStringLiteral("Project location :"), txtFileName);
     form->addRow(QStringLiteral("Adventure name :"), txtAdventureName);
@@ -70,10 +76,13 @@ frmProjectProperties::frmProjectProperties(QWidget* mainWindow)
     }
     AdventureArea[Size640x480]->setChecked(true);
     FrameResolution = new QWidget;
+    FrameResolution->setObjectName(QStringLiteral("FrameResolution"));
     auto* resolution = new QHBoxLayout(FrameResolution);
     resolution->setContentsMargins(20, 0, 0, 0);
     txtWidth = new QLineEdit(QStringLiteral("640"));
+    txtWidth->setObjectName(QStringLiteral("txtWidth"));
     txtHeight = new QLineEdit(QStringLiteral("480"));
+    txtHeight->setObjectName(QStringLiteral("txtHeight"));
     resolution->addWidget(txtWidth);
     resolution->addWidget(new QLabel(QStringLiteral("x")));
     resolution->addWidget(txtHeight);
@@ -85,8 +94,11 @@ frmProjectProperties::frmProjectProperties(QWidget* mainWindow)
     auto* author = new QWidget;
     auto* authorForm = new QFormLayout(author);
     txtAuthor = new QLineEdit;
+    txtAuthor->setObjectName(QStringLiteral("txtAuthor"));
     txtEmail = new QLineEdit;
+    txtEmail->setObjectName(QStringLiteral("txtEmail"));
     txtHomepage = new QLineEdit;
+    txtHomepage->setObjectName(QStringLiteral("txtHomepage"));
     authorForm->addRow(QStringLiteral("Author name :"), txtAuthor);
     authorForm->addRow(QStringLiteral("Author email :"), txtEmail);
     authorForm->addRow(QStringLiteral("Author homepage :"), txtHomepage);

@@ -76,14 +76,22 @@ frmCompile::frmCompile(QWidget* mainWindow)
     SideWindow::place(this, mainWindow, 2775, 5520);
 
     Frame1 = new QWidget;
+    Frame1->setObjectName(QStringLiteral("Frame1"));
     txtFileName = new QLineEdit;
+    txtFileName->setObjectName(QStringLiteral("txtFileName"));
     Drive1 = new DriveList;
+    Drive1->setObjectName(QStringLiteral("Drive1"));
     Dir2 = new FolderList;
+    Dir2->setObjectName(QStringLiteral("Dir2"));
     Command3 = new QPushButton(QStringLiteral("OK"));
+    Command3->setObjectName(QStringLiteral("Command3"));
     Command4 = new QPushButton(QStringLiteral("Cancel"));
+    Command4->setObjectName(QStringLiteral("Command4"));
     Command1 = new QPushButton(QStringLiteral("Options..."));
+    Command1->setObjectName(QStringLiteral("Command1"));
     Command3->setDefault(true);
     txtTarget = new QLineEdit;
+    txtTarget->setObjectName(QStringLiteral("txtTarget"));
     txtTarget->setReadOnly(true);
     txtTarget->setToolTip(QStringLiteral("The installer will be created as this file."));
     auto* main = new QVBoxLayout(Frame1);
@@ -100,13 +108,20 @@ frmCompile::frmCompile(QWidget* mainWindow)
     main->addWidget(Command1);
 
     Frame3 = new QWidget;
+    Frame3->setObjectName(QStringLiteral("Frame3"));
     Check1 = new QCheckBox(QStringLiteral("Do not distribute MSVBVM50.DLL (688KB)."));
+    Check1->setObjectName(QStringLiteral("Check1"));
     Check2 = new QCheckBox(QStringLiteral("Do not distribute the other system files (386KB)."));
+    Check2->setObjectName(QStringLiteral("Check2"));
     CheckEnable = new QCheckBox(QStringLiteral("Let anyone edit your game with Quendara."));
+    CheckEnable->setObjectName(QStringLiteral("CheckEnable"));
     Color = new QComboBox;
+    Color->setObjectName(QStringLiteral("Color"));
     Color->addItems(InstallerScript::colours());
     Command5 = new QPushButton(QStringLiteral("Default"));
+    Command5->setObjectName(QStringLiteral("Command5"));
     Command2 = new QPushButton(QStringLiteral("OK"));
+    Command2->setObjectName(QStringLiteral("Command2"));
     auto* optionsLayout = new QVBoxLayout(Frame3);
     optionsLayout->setContentsMargins(0, 0, 0, 0);
     for (QCheckBox* box : {Check1, Check2, CheckEnable}) {
@@ -124,6 +139,7 @@ frmCompile::frmCompile(QWidget* mainWindow)
     optionsLayout->addWidget(Command2);
 
     Frame2 = new QWidget;
+    Frame2->setObjectName(QStringLiteral("Frame2"));
     auto* waiting = new QVBoxLayout(Frame2);
     waiting->addWidget(wrapped(QStringLiteral("Waiting that you close the Setup Compiler before completing the operation...")));
     waiting->addStretch();

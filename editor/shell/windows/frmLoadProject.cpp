@@ -25,9 +25,13 @@ frmLoadProject::frmLoadProject(QWidget* mainWindow)
     auto* intro = new QLabel(QStringLiteral("Select the project you want to load and click 'OK'"));
     intro->setWordWrap(true);
     Drive1 = new DriveList;
+    Drive1->setObjectName(QStringLiteral("Drive1"));
     Dir1 = new FolderList;
+    Dir1->setObjectName(QStringLiteral("Dir1"));
     CommandOK = new QPushButton(QStringLiteral("OK"));
+    CommandOK->setObjectName(QStringLiteral("CommandOK"));
     Command4 = new QPushButton(QStringLiteral("Cancel"));
+    Command4->setObjectName(QStringLiteral("Command4"));
     CommandOK->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);

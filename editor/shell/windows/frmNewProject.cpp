@@ -29,11 +29,16 @@ frmNewProject::frmNewProject(QWidget* mainWindow)
                                             "name and select the location where you want to create it."));
     intro->setWordWrap(true);
     txtName = new QLineEdit;
+    txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setAccessibleName(QStringLiteral("Folder name"));
     Drive1 = new DriveList;
+    Drive1->setObjectName(QStringLiteral("Drive1"));
     Dir1 = new FolderList;
+    Dir1->setObjectName(QStringLiteral("Dir1"));
     Command3 = new QPushButton(QStringLiteral("OK"));
+    Command3->setObjectName(QStringLiteral("Command3"));
     Command4 = new QPushButton(QStringLiteral("Cancel"));
+    Command4->setObjectName(QStringLiteral("Command4"));
     Command3->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
