@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Makes the author's guide: every docs/guide/*.md page as HTML in OUT, the
 pictures and style sheet beside them, and the files of the tutorial's game
 in OUT/tutorial-files/ for the author to pick in the editor's dialogs.
