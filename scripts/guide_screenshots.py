@@ -11,6 +11,10 @@ def main():
     application()
     time.sleep(1)
     shot("01-start-panel")
+    press("Help...")
+    find(pyatspi.ROLE_PUSH_BUTTON, "Open the author's guide")
+    shot("08-help-panel")
+    press("Back")
     # Load Project; the tutorial's game is the only project in the list.
     press("Load Project")
     xdo("key", "Tab")
