@@ -106,6 +106,7 @@ frmFrameProperties::frmFrameProperties(QWidget* mainWindow)
     kinds->addWidget(Option1[0]);
     generalLayout->addRow(QStringLiteral("Background :"), kinds);
     Combo1 = new QComboBox;
+    Combo1->setAccessibleName(QStringLiteral("Background picture"));
     Check1 = new QCheckBox(QStringLiteral("Tiled"));
     auto* command17 = new QPushButton(QStringLiteral("Browse..."));
     auto* command16 = new QPushButton(QStringLiteral("Remove"));
@@ -140,7 +141,9 @@ frmFrameProperties::frmFrameProperties(QWidget* mainWindow)
     auto* frame4Layout = new QVBoxLayout(Frame4);
     frame4Layout->setContentsMargins(20, 0, 0, 0);
     txtSeconds = new QLineEdit;
+    txtSeconds->setAccessibleName(QStringLiteral("Number of seconds"));
     Combo3 = new QComboBox;
+    Combo3->setAccessibleName(QStringLiteral("Frame to go to"));
     frame4Layout->addWidget(new QLabel(QStringLiteral("1. Enter the number of seconds:")));
     frame4Layout->addWidget(txtSeconds);
     frame4Layout->addWidget(new QLabel(QStringLiteral("2. Select the frame where you want to go:")));
@@ -155,12 +158,14 @@ frmFrameProperties::frmFrameProperties(QWidget* mainWindow)
     auto* mediaLayout = new QVBoxLayout(media);
     Check2 = new QCheckBox(QStringLiteral("Play a sound."));
     Combo2 = new QComboBox;
+    Combo2->setAccessibleName(QStringLiteral("Sound to play"));
     auto* command5 = new QPushButton(QStringLiteral("Browse..."));
     auto* command4 = new QPushButton(QStringLiteral("Remove"));
     Frame3 = fileGroup(Combo2, command5, command4, note(QStringLiteral("IMPORTANT: Plays only if no other sound is playing.")));
     Check3 = new QCheckBox(QStringLiteral("Stop any playing sound."));
     CheckVideo = new QCheckBox(QStringLiteral("Play a video before showing the frame."));
     Combo4 = new QComboBox;
+    Combo4->setAccessibleName(QStringLiteral("Video to play"));
     auto* command7 = new QPushButton(QStringLiteral("Browse..."));
     auto* command6 = new QPushButton(QStringLiteral("Remove"));
     FrameVideo = fileGroup(Combo4, command7, command6,
