@@ -168,7 +168,7 @@ frmFrameProperties::frmFrameProperties(QWidget* mainWindow)
     Check2->setObjectName(QStringLiteral("Check2"));
     Combo2 = new QComboBox;
     Combo2->setObjectName(QStringLiteral("Combo2"));
-    Combo2->setAccessibleName(QStringLiteral("Sound"));
+    Combo2->setAccessibleName(QStringLiteral("Sound to play"));
     auto* command5 = new QPushButton(QStringLiteral("Browse..."));
     auto* command4 = new QPushButton(QStringLiteral("Remove"));
     Frame3 = fileGroup(Combo2, command5, command4, note(QStringLiteral("IMPORTANT: Plays only if no other sound is playing.")));
@@ -178,7 +178,7 @@ frmFrameProperties::frmFrameProperties(QWidget* mainWindow)
     CheckVideo->setObjectName(QStringLiteral("CheckVideo"));
     Combo4 = new QComboBox;
     Combo4->setObjectName(QStringLiteral("Combo4"));
-    Combo4->setAccessibleName(QStringLiteral("Video"));
+    Combo4->setAccessibleName(QStringLiteral("Video to play"));
     auto* command7 = new QPushButton(QStringLiteral("Browse..."));
     auto* command6 = new QPushButton(QStringLiteral("Remove"));
     FrameVideo = fileGroup(Combo4, command7, command6,

@@ -32,6 +32,7 @@ void apply(frmMenu& menu)
         {"Command12", "Change the game's name, window size, starting frame and variables", {}},
         {"cmdDrawingTools", "Open the icon editor or a paint program", {}},
         {"cmdDistribute", "Make an installation file to give the game away", {}},
+        {"cmdGuide", "Read the tutorial and the reference of every window in your browser", {}},
         {"cmdCheckGame", "Look for what can never happen in the game: endings out of reach, dead ends, missing files", {}},
         {"cmdQuitProject", "Close this project", QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {"cmdYesClose", "Close the project (it is already saved)", {}},

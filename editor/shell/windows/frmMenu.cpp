@@ -3,6 +3,7 @@
 
 #include "editor/shell/windows/AboutBox.h"
 #include "editor/shell/AreaFiles.h"
+#include "editor/shell/AuthorGuide.h"
 #include "editor/shell/Editor.h"
 #include "editor/shell/EditorPaths.h"
 #include "editor/shell/FrameFiles.h"
@@ -300,6 +301,9 @@ void frmMenu::buildPanels()
                               "background (picture, drawing, photo...) and one or more \"clickable areas\" (hotspots), "
                               "that are used to navigate from one frame to another, to pick up objects (to be used on "
                               "other areas), to play sounds and videos, to change variables, etc..."));
+        p.gap(4);
+        cmdGuide = p.button(QStringLiteral("Open the author's guide..."), "cmdGuide");
+        cmdGuide->setAccessibleName(QStringLiteral("Open the author's guide"));
         p.stretch();
         cmdHelpBack = p.button(QStringLiteral("Back"), "cmdHelpBack");
     }
@@ -343,6 +347,7 @@ void frmMenu::buildPanels()
     connect(cmdDistributionCancel, &QPushButton::clicked, this, &frmMenu::cmdBackToProject_Click);
     connect(cmdAboutBack, &QPushButton::clicked, this, &frmMenu::cmdBackToStart_Click);
     connect(cmdHelpBack, &QPushButton::clicked, this, &frmMenu::cmdBackToStart_Click);
+    connect(cmdGuide, &QPushButton::clicked, this, &frmMenu::cmdGuide_Click);
 }
 
 bool frmMenu::Form_Load(const QString& programFolder)
@@ -417,6 +422,13 @@ void frmMenu::cmdQuit_Click() { close(); }
 bool frmMenu::hasFrames() const
 {
     return !ProjectPaths::FramesPath.isEmpty() && !ProjectFiles::frames().isEmpty();
+}
+
+void frmMenu::cmdGuide_Click()
+{
+    const QString problem = AuthorGuide::open();
+    if (!problem.isEmpty())
+        MsgBox(problem, Dialogs::Icon::Information);
 }
 
 void frmMenu::cmdRunProject_Click() { RunProject(); }

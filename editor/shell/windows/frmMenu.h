@@ -56,6 +56,7 @@ public:
     void cmdLoadProject_Click();
     void cmdAbout_Click() { ShowPanel(EditorPanel::About); }
     void cmdHelp_Click() { ShowPanel(EditorPanel::Help); }
+    void cmdGuide_Click();
     void cmdQuit_Click();
     // Project
     void cmdEditProject_Click() { ShowPanel(EditorPanel::EditProject); }
@@ -119,6 +120,7 @@ public:
     QPushButton* cmdLoadProject = nullptr;
     QPushButton* cmdAbout = nullptr;
     QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdGuide = nullptr;
     QPushButton* cmdQuit = nullptr;
     QPushButton* cmdEditProject = nullptr;
     QPushButton* cmdRunProject = nullptr;

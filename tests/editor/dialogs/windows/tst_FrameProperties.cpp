@@ -148,6 +148,16 @@ private slots:
         m_project.reset();
     }
 
+    // Screen readers and the screenshot scripts find the timer's and the
+    // media's fields by name: the labels above them are not their buddies.
+    void everyFieldWithoutAFormLabelHasAnAccessibleName()
+    {
+        auto hall = open(QStringLiteral("Hall"));
+        for (QWidget* field : std::initializer_list<QWidget*>{hall->Combo1, hall->txtSeconds, hall->Combo3, hall->Combo2,
+                                                              hall->Combo4})
+            QVERIFY2(!field->accessibleName().isEmpty(), field->metaObject()->className());
+    }
+
     void loadsWhatTheFrameFileHolds()
     {
         auto hall = open(QStringLiteral("Hall"));

@@ -6,6 +6,7 @@
 #include "editor/shell/windows/frmMenu.h"
 #include "platform/FileNames.h"
 #include "platform/ScriptedDialogs.h"
+#include "platform/Shell.h"
 #include "platform/TextMetrics.h"
 #include "player/FrameRecord.h"
 #include "player/records/RecordSync.h"
@@ -220,6 +221,45 @@ private slots:
         QCOMPARE(m_menu->currentPanel(), EditorPanel::About);
         QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
         QCOMPARE(QApplication::focusWidget()->parentWidget(), m_menu->panel(EditorPanel::About));
+    }
+
+    // The Help panel's button opens the guide laid out beside the editor in
+    // the desktop's browser; without it, the author is told where it belongs.
+    void helpPanelOpensTheAuthorsGuideBesideTheEditor()
+    {
+        QStringList opened;
+        Shell::setOpener([&](const QString& target) {
+            opened << target;
+            return true;
+        });
+        m_menu->cmdHelp_Click();
+        QVERIFY(m_menu->cmdGuide->isVisible());
+        QCOMPARE(m_menu->cmdGuide->accessibleName(), QStringLiteral("Open the author's guide"));
+
+        expectMessages(1);
+        m_menu->cmdGuide->click();
+        QVERIFY(opened.isEmpty());
+        QCOMPARE(m_dialogs->messages(),
+                 QStringList{QStringLiteral("The author's guide is not installed. It belongs in the folder 'guide' "
+                                            "beside the editor: ")
+                             + EditorPaths::ProgramPath + QStringLiteral("guide/index.html")});
+
+        // Any letter case of the folder, as the editor finds its other files.
+        QVERIFY(QDir(m_program.path()).mkpath(QStringLiteral("Guide")));
+        QFile page(m_program.path() + QStringLiteral("/Guide/index.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        m_menu->cmdGuide->click();
+        QCOMPARE(opened, QStringList{page.fileName()});
+        QCOMPARE(m_dialogs->messages().size(), 1);
+
+        // A desktop without a browser: the page's place is named.
+        Shell::setOpener([](const QString&) { return false; });
+        expectMessages(1);
+        m_menu->cmdGuide->click();
+        QVERIFY(m_dialogs->messages().last().startsWith(QStringLiteral("Sorry, unable to open '") + page.fileName()));
+        Shell::setOpener(nullptr);
+        QVERIFY(QDir(m_program.path() + QStringLiteral("/Guide")).removeRecursively());
     }
 
     void panelsShowAndHideTheWindowsBesideThem()
