@@ -19,14 +19,16 @@ def shot(name):
     print("shot", name, flush=True)
 
 
-def application(timeout=20):
+def application(timeout=20, name="quendara"):
     end = time.time() + timeout
     while time.time() < end:
         for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name.lower() == "quendara":
+            if app is not None and name in app.name.lower():
                 return app
         time.sleep(0.3)
-    raise SystemExit("the editor did not appear on the accessibility bus")
+    shot("failed")
+    names = [app.name for app in pyatspi.Registry.getDesktop(0) if app is not None]
+    raise SystemExit(f"{name} did not appear on the accessibility bus (there: {names})")
 
 
 def search(node, role, name, depth=0):

@@ -211,5 +211,36 @@ def main():
     press("Back")
     shot("09-project")
 
+    # 9. Run the game: its welcome window, then back to the editor.
+    press("Run project", pause=2)
+    welcome = find(None, "Welcome!")
+    shot("10-welcome")
+    click(find(None, "Exit!", welcome), pause=2)
+    find(pyatspi.ROLE_PUSH_BUTTON, "Distribute...")
+
+    # 10. The installer: the distribution dialog starts the Setup Compiler,
+    # whose Start builds it.
+    press("Distribute...")
+    press("Create a single full-featured compressed installation file...")
+    dialog = find(None, "Distribute the adventure")
+    target = find(None, "The installer will be created as", dialog).queryText()
+    target = target.getText(0, target.characterCount)
+    shot("11-distribute")
+    press("OK", root=dialog, pause=1.5)
+    xdo("key", "Return")  # "The Setup Compiler will now appear. Click 'Start'..."
+    compiler = application(timeout=30, name="compil32")
+    press("Start", root=compiler, pause=1)
+    end = time.time() + 120
+    log = find(None, "Log", compiler).queryText()
+    while "Setup.exe" not in log.getText(0, log.characterCount) and time.time() < end:
+        time.sleep(0.5)
+    shot("12-compiler")
+    press("Exit", root=compiler, pause=2)
+    time.sleep(1)
+    shot("13-installer-built")
+    xdo("key", "Return")  # where the installer is
+    time.sleep(1)
+    print("installer:", target, flush=True)
+
 
 main()

@@ -112,6 +112,7 @@ void frmWelcome::buildControls()
         button->setPicture(WelcomeArtwork::button(captions[i], button->size(), i, captionPixels));
         button->setCursor(Qt::PointingHandCursor);
         button->setToolTip(captions[i]);
+        button->setAccessibleName(captions[i]);
         *buttons[i] = button;
     }
     connect(Image5, &ImageControl::clicked, this, [this] { Image5_Click(); });
