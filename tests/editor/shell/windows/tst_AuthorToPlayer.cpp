@@ -18,6 +18,7 @@
 #include "player/state/DiskGameRecords.h"
 #include "player/state/GameSession.h"
 #include "player/state/HeadlessGameView.h"
+#include "support/MouseDrags.h"
 #include "support/OffscreenWarnings.h"
 #include "support/ObjectDrops.h"
 #include "support/TempProject.h"
@@ -70,14 +71,7 @@ class tst_AuthorToPlayer : public QObject {
     Q_OBJECT
 
 private:
-    void draw(QPoint from, QPoint to)
-    {
-        QWidget* on = m_canvas->BackImage;
-        QTest::mousePress(on, Qt::LeftButton, {}, from);
-        QTest::mouseMove(on, (from + to) / 2);
-        QTest::mouseMove(on, to);
-        QTest::mouseRelease(on, Qt::LeftButton, {}, to);
-    }
+    void draw(QPoint from, QPoint to) { mouseDrag(m_canvas->BackImage, from, to); }
 
     std::unique_ptr<TempProject> m_project;
     std::unique_ptr<ScriptedDialogs> m_dialogs;

@@ -15,6 +15,7 @@
 #include "player/records/ProjectFiles.h"
 #include "player/records/ProjectRecord.h"
 #include "player/records/RecordSync.h"
+#include "support/MouseDrags.h"
 #include "support/OffscreenWarnings.h"
 #include "support/ObjectDrops.h"
 #include "support/TempProject.h"
@@ -117,13 +118,6 @@ private:
         m_editor->framesWindow()->LView->setCurrentRow(0);
         m_menu->cmdEditSelectedFrame_Click();
         m_canvas = m_editor->frameEditor();
-    }
-    void drag(QWidget* on, QPoint from, QPoint to)
-    {
-        QTest::mousePress(on, Qt::LeftButton, {}, from);
-        QTest::mouseMove(on, (from + to) / 2);
-        QTest::mouseMove(on, to);
-        QTest::mouseRelease(on, Qt::LeftButton, {}, to);
     }
     // A drag of an area with the points in the canvas's coordinates: each
     // event's position is taken inside the area where it stands then.
@@ -274,7 +268,7 @@ private slots:
     {
         openHall(2);
         QCOMPARE(m_canvas->GetFreeAreaIndex(), 3);
-        drag(m_canvas->BackImage, QPoint(100, 100), QPoint(150, 130));
+        mouseDrag(m_canvas->BackImage, QPoint(100, 100), QPoint(150, 130));
         QCOMPARE(m_editor->calls, QStringList{QStringLiteral("new 3 1500,1500 750x450")});
         QCOMPARE(m_editor->statusDuringCall, QStringLiteral("3"));
         QCOMPARE(ProcessState::StatusText, QStringLiteral("0"));
@@ -287,7 +281,7 @@ private slots:
     {
         openHall(2);
         m_editor->keepNewAreas = false;
-        drag(m_canvas->BackImage, QPoint(100, 100), QPoint(150, 130));
+        mouseDrag(m_canvas->BackImage, QPoint(100, 100), QPoint(150, 130));
         QCOMPARE(m_editor->calls.size(), 1);
         QVERIFY(!m_project->exists(QStringLiteral("Areas/Hall/3a.dat")));
         QCOMPARE(linksOnDisk(), qint16(2));
@@ -296,8 +290,8 @@ private slots:
         // A click, a rectangle two pixels high and one drawn up and left.
         m_editor->keepNewAreas = true;
         QTest::mouseClick(m_canvas->BackImage, Qt::LeftButton, {}, QPoint(300, 300));
-        drag(m_canvas->BackImage, QPoint(300, 300), QPoint(400, 302));
-        drag(m_canvas->BackImage, QPoint(300, 300), QPoint(250, 250));
+        mouseDrag(m_canvas->BackImage, QPoint(300, 300), QPoint(400, 302));
+        mouseDrag(m_canvas->BackImage, QPoint(300, 300), QPoint(250, 250));
         QCOMPARE(m_editor->calls.size(), 1);
         QCOMPARE(m_canvas->areaCount(), 2);
         QCOMPARE(linksOnDisk(), qint16(2));
