@@ -1,3 +1,4 @@
+#include "editor/shell/windows/AccessibleToggles.h"
 #include "editor/shell/windows/ControlDescriptions.h"
 #include "editor/shell/windows/EditorWindows.h"
 #include "editor/shell/windows/frmMenu.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     // another of its windows is still open.
     QApplication::setQuitOnLastWindowClosed(false);
     ControlDescriptions::install();
+    AccessibleToggles::install();
     // A game run from the editor is drawn as its players will see it.
     DisplayOptions::current().scale = DisplayOptions::kAuto;
     auto* menu = new frmMenu;

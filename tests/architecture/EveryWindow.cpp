@@ -73,6 +73,8 @@ EveryWindow::~EveryWindow()
     ProcessState::StatusText.clear();
 }
 
+QString EveryWindow::projectFolder() const { return m_project->path(); }
+
 void EveryWindow::visit(const Visit& visit)
 {
     editorMainWindow(visit);

@@ -23,6 +23,8 @@ public:
     ~EveryWindow();
 
     void visit(const Visit& visit);
+    // The open project's folder.
+    QString projectFolder() const;
 
 private:
     void editorMainWindow(const Visit& visit);

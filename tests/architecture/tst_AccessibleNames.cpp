@@ -3,6 +3,7 @@
 // every window, panel and tab and reports each focusable control whose
 // accessible name is empty.
 #include "EveryWindow.h"
+#include "editor/shell/windows/AccessibleToggles.h"
 #include "editor/shell/windows/ControlDescriptions.h"
 
 #include <QAbstractSpinBox>
@@ -15,7 +16,11 @@ class tst_AccessibleNames : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ControlDescriptions::install(); }
+    void initTestCase()
+    {
+        ControlDescriptions::install();
+        AccessibleToggles::install();
+    }
 
     void everyFocusableControlHasAName()
     {

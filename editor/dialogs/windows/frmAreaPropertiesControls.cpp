@@ -1,6 +1,7 @@
 // The controls of frmAreaProperties, with their object names and accessible
 // names, and how they are wired; what they do is in frmAreaProperties.cpp.
 #include "editor/dialogs/windows/frmAreaProperties.h"
+#include "editor/shell/windows/Mnemonics.h"
 
 #include "editor/dialogs/windows/AreaPointersPanel.h"
 #include "editor/dialogs/windows/AreaVariablesPanel.h"
@@ -114,6 +115,7 @@ frmAreaProperties::frmAreaProperties(QWidget* mainWindow)
     LoadVariablesList();
     RefreshVariablesLists();
     RefreshEnabled();
+    Mnemonics::assign(this);
 }
 
 QWidget* frmAreaProperties::appearanceTab()

@@ -1,6 +1,7 @@
 #include "editor/dialogs/windows/frmFrameProperties.h"
 
 #include "editor/dialogs/windows/TabbedDialogLayout.h"
+#include "editor/shell/windows/Mnemonics.h"
 #include "editor/dialogs/TextNumber.h"
 #include "editor/shell/PictureFiles.h"
 #include "editor/shell/windows/SideWindow.h"
@@ -222,6 +223,7 @@ frmFrameProperties::frmFrameProperties(QWidget* mainWindow)
     FrameVideo->hide();
     setColour(Qt::black);
     RefreshComboBoxes();
+    Mnemonics::assign(this);
 }
 
 void frmFrameProperties::setColour(const QColor& colour)

@@ -1,6 +1,7 @@
 #include "editor/dialogs/windows/frmProjectProperties.h"
 
 #include "editor/dialogs/windows/TabbedDialogLayout.h"
+#include "editor/shell/windows/Mnemonics.h"
 #include "editor/dialogs/TextNumber.h"
 #include "editor/shell/Editor.h"
 #include "editor/shell/Editor2.h"
@@ -109,10 +110,13 @@ frmProjectProperties::frmProjectProperties(QWidget* mainWindow)
     Command3 = bottom.cancel;
 
     connect(group, &QButtonGroup::idClicked, this, &frmProjectProperties::AdventureArea_Click);
+    // However "Custom" is chosen (a key, an assistive tool), its sizes show.
+    connect(AdventureArea[Custom], &QRadioButton::toggled, FrameResolution, &QWidget::setVisible);
     connect(txtName, &QLineEdit::textChanged, this, &frmProjectProperties::txtName_Change);
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, &frmProjectProperties::Command3_Click);
     RefreshComboBoxes();
+    Mnemonics::assign(this);
 }
 
 void frmProjectProperties::RefreshComboBoxes()

@@ -1,6 +1,7 @@
 #include "editor/distribution/windows/frmCompile.h"
 
 #include "editor/distribution/Distribution.h"
+#include "editor/shell/windows/Mnemonics.h"
 #include "editor/distribution/InstallerScript.h"
 #include "editor/shell/windows/DriveList.h"
 #include "editor/shell/Editor2.h"
@@ -168,6 +169,7 @@ frmCompile::frmCompile(QWidget* mainWindow)
     connect(Check1, &QCheckBox::clicked, this, &frmCompile::Check1_Click);
     connect(Check2, &QCheckBox::clicked, this, &frmCompile::Check2_Click);
     Form_Load();
+    Mnemonics::assign(this);
 }
 
 frmCompile::~frmCompile() = default;

@@ -4,14 +4,41 @@
 #include "player/ProjectPaths.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QKeySequence>
 #include <QLabel>
 #include <QShortcut>
 #include <QWidget>
 
 namespace {
-constexpr int kStatusHeight = 18;
+
+constexpr int kIndent = 8;
+constexpr int kLines = 2;
+
+// `text` as it fits in two lines of `width` pixels: itself when it wraps at
+// its spaces into two lines; else its first line broken wherever it must be
+// and the rest shortened in the middle onto the second.
+QString twoLines(const QString& text, const QFontMetrics& metrics, int width)
+{
+    const QRect wrapped = metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, text);
+    if (wrapped.width() <= width && wrapped.height() <= kLines * metrics.lineSpacing())
+        return text;
+    // The longest start that fits on the first line, ended at its last space
+    // when it has one and a word would be cut.
+    qsizetype end = 0;
+    while (end < text.size() && metrics.horizontalAdvance(text.left(end + 1)) <= width)
+        ++end;
+    if (end < text.size() && text.at(end) != QLatin1Char(' ')) {
+        const qsizetype space = text.lastIndexOf(QLatin1Char(' '), end - 1);
+        if (space > 0)
+            end = space;
+    }
+    const QString first = text.left(end).trimmed();
+    const QString second = metrics.elidedText(text.mid(end).trimmed(), Qt::ElideMiddle, width);
+    return first + QLatin1Char('\n') + second;
 }
+
+}  // namespace
 
 EditorUndo::EditorUndo(QWidget* mainWindow) : QObject(mainWindow), m_mainWindow(mainWindow)
 {
@@ -19,10 +46,15 @@ EditorUndo::EditorUndo(QWidget* mainWindow) : QObject(mainWindow), m_mainWindow(
     m_status->setObjectName(QStringLiteral("lblUndo"));
     m_status->setAccessibleName(QStringLiteral("Undo"));
     m_status->setTextFormat(Qt::PlainText);
-    m_status->setIndent(8);
+    m_status->setIndent(kIndent);
+    // A long action's name wraps; the room for two lines is kept even when
+    // the line is short or empty, so the window does not change its size.
+    m_status->setWordWrap(true);
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int height = kLines * m_status->fontMetrics().lineSpacing() + 4;
     const QSize size = mainWindow->size();
-    m_status->setGeometry(0, size.height(), size.width(), kStatusHeight);
-    mainWindow->setFixedSize(size.width(), size.height() + kStatusHeight);
+    m_status->setGeometry(0, size.height(), size.width(), height);
+    mainWindow->setFixedSize(size.width(), size.height() + height);
     attach(mainWindow);
     showHistory();
 }
@@ -79,7 +111,10 @@ bool EditorUndo::redo()
 void EditorUndo::showHistory()
 {
     const bool can = m_journal && m_journal->canUndo();
-    m_status->setText(can ? QStringLiteral("Undo: ") + m_journal->undoText() : QString());
+    const QString line = can ? QStringLiteral("Undo: ") + m_journal->undoText() : QString();
+    // The whole line, when it is shortened, is in the tooltip and the description.
+    m_status->setText(twoLines(line, m_status->fontMetrics(), m_status->contentsRect().width() - 2 * kIndent));
+    m_status->setAccessibleDescription(line);
     QString tip;
     if (can)
         tip = QStringLiteral("Ctrl+Z undoes: ") + m_journal->undoText();

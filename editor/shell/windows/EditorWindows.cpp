@@ -11,6 +11,7 @@
 #include "editor/shell/windows/EditorUndo.h"
 #include "editor/shell/windows/MenuHints.h"
 #include "editor/shell/windows/RecentProjectsList.h"
+#include "editor/shell/windows/WindowCycle.h"
 #include "editor/shell/RecentProjects.h"
 #include "editor/shell/Validate.h"
 #include "editor/shell/windows/frmFrames.h"
@@ -37,7 +38,9 @@ EditorWindows::EditorWindows(frmMenu* menu)
     : QObject(menu)
     , m_menu(menu)
     , m_undo(new EditorUndo(menu))
+    , m_cycle(new WindowCycle(this))
 {
+    m_cycle->add(menu);
     // Every panel change passes here: the Start panel means no project is
     // open, any panel of a project that the journal does not know starts one.
     connect(menu, &frmMenu::framesWindowRequested, this, [this] {
@@ -81,6 +84,7 @@ frmFrames* EditorWindows::framesWindow()
                 [this](const QString& frame) { m_menu->RunProject(frame); });
         m_menu->setFramesList(m_frames);
         m_undo->attach(m_frames);
+        m_cycle->add(m_frames, [this] { m_frames->takeKeyboard(); });
     }
     return m_frames;
 }
@@ -92,6 +96,7 @@ frmObjects* EditorWindows::objectsWindow()
         // Closing the objects list ends the editing of events.
         connect(m_objects, &frmObjects::closedByAuthor, this, [this] { m_menu->ShowPanel(EditorPanel::EditFrame); });
         m_undo->attach(m_objects);
+        m_cycle->add(m_objects);
     }
     return m_objects;
 }
@@ -116,6 +121,7 @@ frmMain* EditorWindows::frameEditor()
         // it afterwards is kept while the panels change.
         m_canvas->move(m_menu->frameGeometry().topRight());
         m_undo->attach(m_canvas);
+        m_cycle->add(m_canvas);
         // Closing the canvas is the Edit frame panel's "Done".
         connect(m_canvas, &frmMain::closedByAuthor, m_menu, &frmMenu::Command10_Click);
         connect(m_canvas, &frmMain::eventsChanged, m_menu, &frmMenu::RefreshEventsList);

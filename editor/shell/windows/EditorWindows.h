@@ -14,6 +14,7 @@ class frmMain;
 class frmMenu;
 class frmObjects;
 class QDialog;
+class WindowCycle;
 
 // The one place where the editor's windows are wired together. Each window
 // asks for other windows through its signals; this coordinator makes the
@@ -39,6 +40,8 @@ public:
     // The game checker's report window, made (and wired) when first needed.
     frmCheckGame* checkWindow();
     EditorUndo* undo() const { return m_undo; }
+    // F6 and Shift+F6 between the main window and the open side windows.
+    WindowCycle* windowCycle() const { return m_cycle; }
 
 protected:
     virtual void showFramesWindow(bool shown);
@@ -84,6 +87,7 @@ private:
     QPointer<frmCheckGame> m_check;
     GameCheckRun* m_checkRun = nullptr;
     EditorUndo* m_undo;
+    WindowCycle* m_cycle;
     RecentProjectsList* m_recent;
 
     void rememberOpenProject();

@@ -19,7 +19,9 @@ WrapButton::WrapButton(const QString& caption, QWidget* parent)
 QRect WrapButton::textRect(int width) const
 {
     const int textWidth = std::max(1, width - 2 * kPaddingX);
-    return fontMetrics().boundingRect(QRect(0, 0, textWidth, 10000), Qt::AlignCenter | Qt::TextWordWrap, text());
+    // The mnemonic marker takes no room: it underlines the letter after it.
+    return fontMetrics().boundingRect(QRect(0, 0, textWidth, 10000),
+                                      Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
 }
 
 int WrapButton::heightForWidth(int width) const
@@ -50,6 +52,9 @@ void WrapButton::paintEvent(QPaintEvent*)
     QRect area = rect().adjusted(kPaddingX, kPaddingY, -kPaddingX, -kPaddingY);
     if (isDown())
         area.translate(1, 1);
-    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), caption,
+    // The letter of an Alt key is underlined when the style shows them.
+    const int mnemonic =
+        style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this) ? Qt::TextShowMnemonic : Qt::TextHideMnemonic;
+    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | mnemonic, palette(), isEnabled(), caption,
                          QPalette::ButtonText);
 }

@@ -1,5 +1,7 @@
 #include "editor/shell/windows/WrapCheckBox.h"
 
+#include "editor/shell/windows/Mnemonics.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -7,7 +9,8 @@ namespace {
 // Wide enough for a short sentence on one line, narrow enough that a
 // paragraph does not stretch its dialog across the screen.
 constexpr int kPreferredTextWidth = 420;
-constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+// The mnemonic marker takes no room: it underlines the letter after it.
+constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
 }  // namespace
 
 WrapCheckBox::WrapCheckBox(const QString& caption, QWidget* parent)
@@ -38,7 +41,7 @@ int WrapCheckBox::heightForWidth(int width) const
 
 QSize WrapCheckBox::sizeHint() const
 {
-    const int oneLine = fontMetrics().horizontalAdvance(text()) + 2;
+    const int oneLine = fontMetrics().horizontalAdvance(Mnemonics::withoutMarkers(text())) + 2;
     const int width = indent() + std::min(oneLine, kPreferredTextWidth);
     return QSize(width, heightForWidth(width));
 }
@@ -47,7 +50,7 @@ QSize WrapCheckBox::minimumSizeHint() const
 {
     // The longest word must still fit on its line.
     int longest = 0;
-    for (const QString& word : text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    for (const QString& word : Mnemonics::withoutMarkers(text()).split(QLatin1Char(' '), Qt::SkipEmptyParts))
         longest = std::max(longest, fontMetrics().horizontalAdvance(word));
     const int width = indent() + longest + 2;
     return QSize(width, heightForWidth(width));
@@ -72,7 +75,10 @@ void WrapCheckBox::paintEvent(QPaintEvent*)
     painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, box);
 
     const QRect words = textRect(width()).intersected(rect().adjusted(0, 1, 0, 0)).translated(0, 1);
-    painter.drawItemText(words, kFlags, palette(), isEnabled(), option.text, QPalette::WindowText);
+    const int shown = style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)
+                          ? kFlags
+                          : (kFlags & ~Qt::TextShowMnemonic) | Qt::TextHideMnemonic;
+    painter.drawItemText(words, shown, palette(), isEnabled(), option.text, QPalette::WindowText);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

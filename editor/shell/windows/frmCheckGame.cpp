@@ -1,6 +1,7 @@
 #include "editor/shell/windows/frmCheckGame.h"
 
 #include <QHBoxLayout>
+#include "editor/shell/windows/Mnemonics.h"
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -62,6 +63,7 @@ frmCheckGame::frmCheckGame(QWidget* parent)
     connect(cmdCheckAgain, &QPushButton::clicked, this, &frmCheckGame::cmdCheckAgain_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(lstFindings, &QTreeWidget::itemDoubleClicked, this, &frmCheckGame::lstFindings_DblClick);
+    Mnemonics::assign(this);
 }
 
 void frmCheckGame::showChecking()

@@ -1,6 +1,8 @@
 #include "editor/shell/windows/frmFrames.h"
 
 #include "editor/shell/windows/FrameThumbnail.h"
+#include "editor/shell/windows/Mnemonics.h"
+#include "player/FrameRecord.h"
 #include "player/records/ProjectRecord.h"
 
 #include "editor/shell/FrameFiles.h"
@@ -63,6 +65,7 @@ frmFrames::frmFrames(QWidget* parent)
         if (selected.size() == 1 && LView->currentItem() != selected.first())
             LView->setCurrentItem(selected.first());
     });
+    Mnemonics::assign(this);
 }
 
 void frmFrames::ShowFramesWindow(QWidget* mainWindow)
@@ -104,6 +107,21 @@ QString frmFrames::selectedFrame() const
 {
     const QListWidgetItem* item = LView->currentItem();
     return LView->count() > 0 && item ? item->text() : QString();
+}
+
+void frmFrames::takeKeyboard()
+{
+    LView->setFocus(Qt::ShortcutFocusReason);
+    if (LView->count() == 0)
+        return;
+    QListWidgetItem* item = LView->currentItem();
+    if (!item) {
+        const QList<QListWidgetItem*> last = LView->findItems(FrameRecord::current().Name, Qt::MatchFixedString);
+        item = last.isEmpty() ? LView->item(0) : last.first();
+    }
+    LView->setCurrentItem(item);
+    item->setSelected(true);
+    LView->scrollToItem(item);
 }
 
 void frmFrames::LView_ItemClick() { m_clicks = 0; }

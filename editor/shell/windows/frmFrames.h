@@ -27,6 +27,9 @@ public:
     // The frame of the selected item; empty when the list is empty or nothing
     // is selected.
     QString selectedFrame() const;
+    // The keyboard comes to the list, on the selected frame; when none is,
+    // on the frame last edited, or the first.
+    void takeKeyboard();
 
     // Handlers, named after the list's events.
     void LView_ItemClick();

@@ -1,6 +1,7 @@
 #include "editor/shell/windows/frmLoadProject.h"
 
 #include "editor/dialogs/windows/frmProjectProperties.h"
+#include "editor/shell/windows/Mnemonics.h"
 #include "editor/shell/windows/DriveList.h"
 #include "editor/shell/Editor.h"
 #include "editor/shell/EditorPaths.h"
@@ -47,6 +48,7 @@ frmLoadProject::frmLoadProject(QWidget* mainWindow)
     connect(Dir1, &FolderList::pathChanged, this, &frmLoadProject::Dir1_Change);
     connect(CommandOK, &QPushButton::clicked, this, &frmLoadProject::CommandOK_Click);
     connect(Command4, &QPushButton::clicked, this, &frmLoadProject::Command4_Click);
+    Mnemonics::assign(this);
 }
 
 void frmLoadProject::Form_Load()

@@ -1,5 +1,6 @@
 #include "editor/shell/windows/frmMain.h"
 #include "editor/shell/JournalAction.h"
+#include "editor/shell/windows/Mnemonics.h"
 
 #include "editor/shell/AreaFiles.h"
 #include "editor/shell/Editor.h"
@@ -74,6 +75,7 @@ frmMain::frmMain(QWidget* parent)
     connect(cancel, &QAction::triggered, this, &frmMain::mnuAreaCancel_Click);
 
     ChangeResolution();
+    Mnemonics::assign(this);
 }
 
 void frmMain::ChangeResolution()

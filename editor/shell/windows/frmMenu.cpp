@@ -9,6 +9,7 @@
 #include "editor/shell/FrameFiles.h"
 #include "editor/shell/Validate.h"
 #include "editor/shell/PictureFiles.h"
+#include "editor/shell/windows/Mnemonics.h"
 #include "editor/shell/windows/WrapButton.h"
 #include "editor/shell/windows/frmFrames.h"
 #include "platform/Dialogs.h"
@@ -348,6 +349,9 @@ void frmMenu::buildPanels()
     connect(cmdAboutBack, &QPushButton::clicked, this, &frmMenu::cmdBackToStart_Click);
     connect(cmdHelpBack, &QPushButton::clicked, this, &frmMenu::cmdBackToStart_Click);
     connect(cmdGuide, &QPushButton::clicked, this, &frmMenu::cmdGuide_Click);
+
+    // One panel shows at a time: each has its own letters.
+    Mnemonics::assign(this, QList<QWidget*>(Menu.begin(), Menu.end()));
 }
 
 bool frmMenu::Form_Load(const QString& programFolder)

@@ -1,6 +1,7 @@
 #include "editor/shell/windows/frmNewProject.h"
 
 #include "editor/dialogs/windows/frmProjectProperties.h"
+#include "editor/shell/windows/Mnemonics.h"
 #include "editor/shell/windows/DriveList.h"
 #include "editor/shell/EditorPaths.h"
 #include "editor/shell/windows/FolderList.h"
@@ -56,6 +57,7 @@ frmNewProject::frmNewProject(QWidget* mainWindow)
     connect(Command3, &QPushButton::clicked, this, &frmNewProject::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmNewProject::Command4_Click);
     Form_Load();
+    Mnemonics::assign(this);
 }
 
 void frmNewProject::Form_Load()

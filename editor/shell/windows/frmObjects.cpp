@@ -1,5 +1,6 @@
 #include "editor/shell/windows/frmObjects.h"
 #include "editor/shell/JournalAction.h"
+#include "editor/shell/windows/Mnemonics.h"
 
 #include "editor/shell/AreaFiles.h"
 #include "platform/Dialogs.h"
@@ -29,6 +30,7 @@ frmObjects::frmObjects(QWidget* parent)
     resize(200, 300);
     ObjectsList->viewport()->installEventFilter(this);
     connect(Command1, &QPushButton::clicked, this, &frmObjects::Command1_Click);
+    Mnemonics::assign(this);
 }
 
 void frmObjects::startDrag(const QString& name, const QPixmap& icon)

@@ -1,5 +1,6 @@
 #include "editor/dialogs/AreaProperties.h"
 #include "editor/shell/Editor2.h"
+#include "editor/shell/JournalAction.h"
 #include "editor/shell/ProjectJournal.h"
 #include "editor/shell/windows/EditorUndo.h"
 #include "editor/shell/windows/EditorWindows.h"
@@ -8,6 +9,7 @@
 #include "editor/shell/windows/frmMenu.h"
 #include "editor/shell/RecentProjects.h"
 #include "editor/shell/windows/RecentProjectsList.h"
+#include "editor/shell/windows/WindowCycle.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/TextMetrics.h"
@@ -18,6 +20,7 @@
 #include "support/OffscreenWarnings.h"
 #include "support/TempProject.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -218,6 +221,79 @@ private slots:
         QCOMPARE(m_menu->currentPanel(), EditorPanel::Project);
         QVERIFY(m_editor->undo()->journal());
         QCOMPARE(RecentProjects::list().first(), m_project->path());
+    }
+
+    // The line at the foot of the narrow main window: a name that fits on
+    // two lines is shown whole, wrapped at its spaces; a longer one is cut on
+    // the second line, never past the window's edge, and the tooltip and the
+    // description keep it whole.
+    void aLongUndoLineWrapsOverTwoLines()
+    {
+        m_menu->ShowPanel(EditorPanel::EditProject);
+        QLabel* line = m_menu->findChild<QLabel*>(QStringLiteral("lblUndo"));
+        const QSize windowSize = m_menu->size();
+        const QFontMetrics metrics = line->fontMetrics();
+        const int room = line->contentsRect().width() - line->indent();
+        const auto act = [&](const QString& name) {
+            JournalAction action(name);
+            AtomicFile::write(m_project->path() + QStringLiteral("Frames/Hall.lks"), name.toUtf8());
+        };
+        const auto linesOf = [&](const QString& text) {
+            const QRect need = metrics.boundingRect(QRect(0, 0, room, 100000), Qt::TextWordWrap, text);
+            QVERIFY2(need.width() <= room, qPrintable(text));
+            QVERIFY2(need.height() <= line->contentsRect().height(), qPrintable(text));
+        };
+        for (const QString& name : {QStringLiteral("change 'My First Adventure.exe'"),
+                                    QStringLiteral("properties of area 12 of frame 'The Long Corridor'")}) {
+            act(name);
+            QCOMPARE(undoLine(), QStringLiteral("Undo: ") + name);
+            QVERIFY(metrics.horizontalAdvance(undoLine()) > room);  // it does need two lines
+            linesOf(undoLine());
+        }
+        const QString longest = QStringLiteral("properties of area 12 of frame 'The Long Corridor Beneath the Old "
+                                               "Castle_Where_The_Dragon_Sleeps_Through_The_Winter'");
+        act(longest);
+        QVERIFY(undoLine().startsWith(QStringLiteral("Undo: properties")));
+        QCOMPARE(undoLine().count(QLatin1Char('\n')), 1);
+        QVERIFY(undoLine().contains(QChar(0x2026)));
+        linesOf(undoLine());
+        QVERIFY(line->toolTip().contains(longest));
+        QCOMPARE(line->accessibleDescription(), QStringLiteral("Undo: ") + longest);
+        // The window keeps its size whatever the line says.
+        QCOMPARE(m_menu->size(), windowSize);
+    }
+
+    // F6 goes from the main window to the frames list, onto the frame
+    // selected, and Shift+F6 (or F6 again) back.
+    void f6GoesToTheFramesListAndBack()
+    {
+        m_menu->ShowPanel(EditorPanel::EditProject);
+        frmFrames* frames = m_editor->framesWindow();
+        QVERIFY(frames->isVisible());
+        m_menu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_menu.get()));
+        QCOMPARE(QApplication::focusWidget(), m_menu->cmdAddFrame);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QTRY_COMPARE(QApplication::activeWindow(), frames);
+        QCOMPARE(QApplication::focusWidget(), frames->LView);
+        QVERIFY(frames->LView->currentItem() && frames->LView->currentItem()->isSelected());
+        QCOMPARE(frames->selectedFrame(), QStringLiteral("Hall"));
+        // The buttons act on it.
+        QCOMPARE(frames->LView->selectedItems().size(), 1);
+        QTest::keyClick(frames->LView, Qt::Key_End);
+        QCOMPARE(frames->selectedFrame(), QStringLiteral("Yard"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
+        QTRY_COMPARE(QApplication::activeWindow(), m_menu.get());
+        QCOMPARE(QApplication::focusWidget(), m_menu->cmdAddFrame);
+        // Back again, the list is where it was left.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QTRY_COMPARE(QApplication::activeWindow(), frames);
+        QCOMPARE(QApplication::focusWidget(), frames->LView);
+        QCOMPARE(frames->selectedFrame(), QStringLiteral("Yard"));
+        // A window that is not shown is passed over.
+        QCOMPARE(m_editor->windowCycle()->next(m_menu.get(), 1), frames);
+        m_menu->ShowPanel(EditorPanel::Project);
+        QCOMPARE(m_editor->windowCycle()->next(m_menu.get(), 1), m_menu.get());
     }
 
     void closingTheProjectEndsItsHistory()

@@ -1,0 +1,124 @@
+#include "editor/shell/windows/Mnemonics.h"
+
+#include <QAbstractButton>
+#include <QHash>
+#include <QSet>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace Mnemonics {
+
+namespace {
+
+bool usable(QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); }
+
+// The index in `text` of the letter to mark, or -1 when every letter is taken.
+qsizetype choose(const QString& text, const QSet<QChar>& taken)
+{
+    // Words' first letters, in order, then every other letter.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const bool wordStart = i == 0 || !text[i - 1].isLetterOrNumber();
+            if ((pass == 0) != wordStart || !usable(text[i]))
+                continue;
+            if (!taken.contains(text[i].toLower()))
+                return i;
+        }
+    }
+    return -1;
+}
+
+// The pages under `window` that `w` lies on, outermost first.
+QList<QWidget*> pagesOf(QWidget* w, QWidget* window, const QSet<QWidget*>& pages)
+{
+    QList<QWidget*> chain;
+    for (QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget()) {
+        if (pages.contains(p))
+            chain.prepend(p);
+    }
+    return chain;
+}
+
+bool startsWith(const QList<QWidget*>& chain, const QList<QWidget*>& prefix)
+{
+    return prefix.size() <= chain.size() && std::equal(prefix.begin(), prefix.end(), chain.begin());
+}
+
+}  // namespace
+
+QChar letterOf(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toLower();
+    }
+    return {};
+}
+
+QString withoutMarkers(const QString& text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
+void assign(QWidget* window, const QList<QWidget*>& pages)
+{
+    QSet<QWidget*> allPages(pages.begin(), pages.end());
+    for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tabs->count(); ++i)
+            allPages.insert(tabs->widget(i));
+    }
+    struct Control {
+        QAbstractButton* button;
+        QList<QWidget*> chain;
+    };
+    QList<Control> controls;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        // Qt's own inner buttons (a tab bar's scroll arrows) are not ours.
+        if (button->text().isEmpty() || button->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        controls.push_back({button, pagesOf(button, window, allPages)});
+    }
+    // The window's own controls choose first, then those of each page, the
+    // outer pages before the inner; within those the order they were made.
+    std::stable_sort(controls.begin(), controls.end(),
+                     [](const Control& a, const Control& b) { return a.chain.size() < b.chain.size(); });
+
+    QList<std::pair<QList<QWidget*>, QChar>> given;
+    for (const Control& c : controls) {
+        if (const QChar letter = letterOf(c.button->text()); !letter.isNull())
+            given.push_back({c.chain, letter});
+    }
+    for (const Control& c : controls) {
+        const QString text = c.button->text();
+        if (text.contains(QLatin1Char('&')))
+            continue;
+        // Seen with this control: those on the same pages or on pages around them.
+        QSet<QChar> taken;
+        for (const auto& [chain, letter] : given) {
+            if (startsWith(c.chain, chain) || startsWith(chain, c.chain))
+                taken.insert(letter);
+        }
+        const qsizetype at = choose(text, taken);
+        if (at < 0)
+            continue;
+        given.push_back({c.chain, text[at].toLower()});
+        c.button->setText(text.left(at) + QLatin1Char('&') + text.mid(at));
+    }
+}
+
+}  // namespace Mnemonics
