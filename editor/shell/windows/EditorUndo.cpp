@@ -46,12 +46,13 @@ EditorUndo::EditorUndo(QWidget* mainWindow) : QObject(mainWindow), m_mainWindow(
     m_status->setObjectName(QStringLiteral("lblUndo"));
     m_status->setAccessibleName(QStringLiteral("Undo"));
     m_status->setTextFormat(Qt::PlainText);
-    m_status->setIndent(kIndent);
+    // Margins, not an indent: a label aligned to the top indents its top too.
+    m_status->setContentsMargins(kIndent, 2, kIndent, 2);
     // A long action's name wraps; the room for two lines is kept even when
     // the line is short or empty, so the window does not change its size.
     m_status->setWordWrap(true);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const int height = kLines * m_status->fontMetrics().lineSpacing() + 4;
+    const int height = kLines * m_status->fontMetrics().lineSpacing() + 6;
     const QSize size = mainWindow->size();
     m_status->setGeometry(0, size.height(), size.width(), height);
     mainWindow->setFixedSize(size.width(), size.height() + height);
@@ -113,7 +114,7 @@ void EditorUndo::showHistory()
     const bool can = m_journal && m_journal->canUndo();
     const QString line = can ? QStringLiteral("Undo: ") + m_journal->undoText() : QString();
     // The whole line, when it is shortened, is in the tooltip and the description.
-    m_status->setText(twoLines(line, m_status->fontMetrics(), m_status->contentsRect().width() - 2 * kIndent));
+    m_status->setText(twoLines(line, m_status->fontMetrics(), m_status->contentsRect().width()));
     m_status->setAccessibleDescription(line);
     QString tip;
     if (can)

@@ -233,7 +233,16 @@ private slots:
         QLabel* line = m_menu->findChild<QLabel*>(QStringLiteral("lblUndo"));
         const QSize windowSize = m_menu->size();
         const QFontMetrics metrics = line->fontMetrics();
-        const int room = line->contentsRect().width() - line->indent();
+        // Where the label draws: an indent moves the text from the edges it
+        // is aligned to.
+        QRect area = line->contentsRect();
+        if (line->indent() > 0) {
+            if (line->alignment() & Qt::AlignLeft)
+                area.setLeft(area.left() + line->indent());
+            if (line->alignment() & Qt::AlignTop)
+                area.setTop(area.top() + line->indent());
+        }
+        const int room = area.width();
         const auto act = [&](const QString& name) {
             JournalAction action(name);
             AtomicFile::write(m_project->path() + QStringLiteral("Frames/Hall.lks"), name.toUtf8());
@@ -241,7 +250,7 @@ private slots:
         const auto linesOf = [&](const QString& text) {
             const QRect need = metrics.boundingRect(QRect(0, 0, room, 100000), Qt::TextWordWrap, text);
             QVERIFY2(need.width() <= room, qPrintable(text));
-            QVERIFY2(need.height() <= line->contentsRect().height(), qPrintable(text));
+            QVERIFY2(need.height() <= area.height(), qPrintable(text));
         };
         for (const QString& name : {QStringLiteral("change 'My First Adventure.exe'"),
                                     QStringLiteral("properties of area 12 of frame 'The Long Corridor'")}) {
