@@ -8,11 +8,13 @@
 #include "editor/shell/windows/Mnemonics.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCryptographicHash>
 #include <QDialog>
 #include <QDirIterator>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -78,6 +80,19 @@ public:
                 findings << QStringLiteral("%1: %2 and %3 \"%4\" both answer Alt+%5")
                                 .arg(where, seen[letter], nameOf(b), b->text(), letter);
             seen.insert(letter, nameOf(b));
+        }
+        for (QTabBar* tabs : window->findChildren<QTabBar*>()) {
+            if (tabs->window() != window || !tabs->isVisibleTo(window))
+                continue;
+            for (int i = 0; i < tabs->count(); ++i) {
+                const QChar letter = Mnemonics::letterOf(tabs->tabText(i));
+                if (letter.isNull())
+                    continue;
+                if (seen.contains(letter))
+                    findings << QStringLiteral("%1: %2 and tab \"%3\" both answer Alt+%4")
+                                    .arg(where, seen[letter], tabs->tabText(i), letter);
+                seen.insert(letter, QStringLiteral("tab ") + tabs->tabText(i));
+            }
         }
     }
 
@@ -259,9 +274,15 @@ private slots:
         auto* given = new QPushButton(QStringLiteral("Re&name"), pageA);
         Mnemonics::assign(&window);
         QCOMPARE(ok->text(), QStringLiteral("&OK"));
+        QCOMPARE(tabs->tabText(0), QStringLiteral("&A"));  // the tabs show with every page
+        QCOMPARE(tabs->tabText(1), QStringLiteral("&B"));
         QCOMPARE(open->text(), QStringLiteral("O&pen"));   // 'o' is the window's OK's
         QCOMPARE(other->text(), QStringLiteral("O&ther"));  // 'p' is free on its page
         QCOMPARE(given->text(), QStringLiteral("Re&name"));
+        // Assistive tools read the captions without the markers.
+        QCOMPARE(QAccessible::queryAccessibleInterface(open)->text(QAccessible::Name), QStringLiteral("Open"));
+        QAccessibleInterface* tabBar = QAccessible::queryAccessibleInterface(tabs->findChild<QTabBar*>());
+        QCOMPARE(tabBar->child(0)->text(QAccessible::Name), QStringLiteral("A"));
         // A second pass changes nothing.
         Mnemonics::assign(&window);
         QCOMPARE(open->text(), QStringLiteral("O&pen"));

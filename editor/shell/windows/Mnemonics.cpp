@@ -2,12 +2,14 @@
 
 #include <QAbstractButton>
 #include <QHash>
+#include <QPointer>
 #include <QSet>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QWidget>
 
 #include <algorithm>
+#include <functional>
 
 namespace Mnemonics {
 
@@ -82,8 +84,10 @@ void assign(QWidget* window, const QList<QWidget*>& pages)
         for (int i = 0; i < tabs->count(); ++i)
             allPages.insert(tabs->widget(i));
     }
+    // A caption to mark: a button's, or a tab's (Alt+letter shows its page).
     struct Control {
-        QAbstractButton* button;
+        QString text;
+        std::function<void(const QString&)> set;
         QList<QWidget*> chain;
     };
     QList<Control> controls;
@@ -91,7 +95,15 @@ void assign(QWidget* window, const QList<QWidget*>& pages)
         // Qt's own inner buttons (a tab bar's scroll arrows) are not ours.
         if (button->text().isEmpty() || button->objectName().startsWith(QLatin1String("qt_")))
             continue;
-        controls.push_back({button, pagesOf(button, window, allPages)});
+        controls.push_back({button->text(), [button](const QString& text) { button->setText(text); },
+                            pagesOf(button, window, allPages)});
+    }
+    for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
+        const QList<QWidget*> chain = pagesOf(tabs, window, allPages);
+        for (int i = 0; i < tabs->count(); ++i) {
+            const QPointer<QTabWidget> owner(tabs);
+            controls.push_back({tabs->tabText(i), [owner, i](const QString& text) { owner->setTabText(i, text); }, chain});
+        }
     }
     // The window's own controls choose first, then those of each page, the
     // outer pages before the inner; within those the order they were made.
@@ -100,12 +112,11 @@ void assign(QWidget* window, const QList<QWidget*>& pages)
 
     QList<std::pair<QList<QWidget*>, QChar>> given;
     for (const Control& c : controls) {
-        if (const QChar letter = letterOf(c.button->text()); !letter.isNull())
+        if (const QChar letter = letterOf(c.text); !letter.isNull())
             given.push_back({c.chain, letter});
     }
     for (const Control& c : controls) {
-        const QString text = c.button->text();
-        if (text.contains(QLatin1Char('&')))
+        if (c.text.contains(QLatin1Char('&')))
             continue;
         // Seen with this control: those on the same pages or on pages around them.
         QSet<QChar> taken;
@@ -113,11 +124,11 @@ void assign(QWidget* window, const QList<QWidget*>& pages)
             if (startsWith(c.chain, chain) || startsWith(chain, c.chain))
                 taken.insert(letter);
         }
-        const qsizetype at = choose(text, taken);
+        const qsizetype at = choose(c.text, taken);
         if (at < 0)
             continue;
-        given.push_back({c.chain, text[at].toLower()});
-        c.button->setText(text.left(at) + QLatin1Char('&') + text.mid(at));
+        given.push_back({c.chain, c.text[at].toLower()});
+        c.set(c.text.left(at) + QLatin1Char('&') + c.text.mid(at));
     }
 }
 
