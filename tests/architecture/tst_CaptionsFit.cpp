@@ -116,7 +116,8 @@ private:
                 return;
             }
             if (label->wordWrap()) {
-                const QRect need = metrics.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, text);
+                const QRect need = metrics.boundingRect(QRect(0, 0, room.width(), 100000),
+                                                        Qt::TextWordWrap | Qt::TextShowMnemonic, text);
                 if (need.height() > room.height() + 2 || need.width() > room.width() + 1)
                     report(where, w, text, need.height(), room.height());
                 return;

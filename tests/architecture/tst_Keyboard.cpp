@@ -13,6 +13,8 @@
 #include <QDialog>
 #include <QDirIterator>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -80,6 +82,15 @@ public:
                 findings << QStringLiteral("%1: %2 and %3 \"%4\" both answer Alt+%5")
                                 .arg(where, seen[letter], nameOf(b), b->text(), letter);
             seen.insert(letter, nameOf(b));
+        }
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            const QChar letter = Mnemonics::letterOf(label->text());
+            if (letter.isNull() || !label->buddy() || label->window() != window || !label->isVisibleTo(window))
+                continue;
+            if (seen.contains(letter))
+                findings << QStringLiteral("%1: %2 and label \"%3\" both answer Alt+%4")
+                                .arg(where, seen[letter], label->text(), letter);
+            seen.insert(letter, QStringLiteral("label ") + label->text());
         }
         for (QTabBar* tabs : window->findChildren<QTabBar*>()) {
             if (tabs->window() != window || !tabs->isVisibleTo(window))
@@ -272,12 +283,17 @@ private slots:
         auto* open = new QPushButton(QStringLiteral("Open"), pageA);
         auto* other = new QPushButton(QStringLiteral("Other"), pageB);
         auto* given = new QPushButton(QStringLiteral("Re&name"), pageA);
+        auto* field = new QLineEdit(pageB);
+        auto* label = new QLabel(QStringLiteral("Title:"), pageB);
+        label->setBuddy(field);
         Mnemonics::assign(&window);
+        QCOMPARE(label->text(), QStringLiteral("T&itle:"));  // the buttons choose first
+        QCOMPARE(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name), QStringLiteral("Title:"));
         QCOMPARE(ok->text(), QStringLiteral("&OK"));
         QCOMPARE(tabs->tabText(0), QStringLiteral("&A"));  // the tabs show with every page
         QCOMPARE(tabs->tabText(1), QStringLiteral("&B"));
         QCOMPARE(open->text(), QStringLiteral("O&pen"));   // 'o' is the window's OK's
-        QCOMPARE(other->text(), QStringLiteral("O&ther"));  // 'p' is free on its page
+        QCOMPARE(other->text(), QStringLiteral("O&ther"));  // 'o' is OK's here too
         QCOMPARE(given->text(), QStringLiteral("Re&name"));
         // Assistive tools read the captions without the markers.
         QCOMPARE(QAccessible::queryAccessibleInterface(open)->text(QAccessible::Name), QStringLiteral("Open"));

@@ -370,6 +370,7 @@ frmCheckGame* EditorWindows::checkWindow()
     if (!m_check) {
         m_check = new frmCheckGame(m_menu);
         m_check->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_cycle->add(m_check);
         m_checkRun = new GameCheckRun(m_check);
         connect(m_checkRun, &GameCheckRun::finished, m_check, &frmCheckGame::showReport);
         connect(m_checkRun, &GameCheckRun::failed, m_check, &frmCheckGame::showFailure);

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QHash>
+#include <QLabel>
 #include <QPointer>
 #include <QSet>
 #include <QStackedWidget>
@@ -97,6 +98,15 @@ void assign(QWidget* window, const QList<QWidget*>& pages)
             continue;
         controls.push_back({button->text(), [button](const QString& text) { button->setText(text); },
                             pagesOf(button, window, allPages)});
+    }
+    // A label names the field after it (its buddy): Alt+letter goes to the field.
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        const bool plain = label->textFormat() == Qt::PlainText ||
+                           (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(label->text()));
+        if (!label->buddy() || !plain || label->text().isEmpty())
+            continue;
+        controls.push_back({label->text(), [label](const QString& text) { label->setText(text); },
+                            pagesOf(label, window, allPages)});
     }
     for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
         const QList<QWidget*> chain = pagesOf(tabs, window, allPages);

@@ -7,7 +7,7 @@ class QAbstractButton;
 class QWidget;
 
 // Alt+letter keys for the buttons, check boxes, option buttons and tabs of
-// a window. The captions in the code stay the texts the author reads; the
+// a window, and for the labels that name a field (their buddy). The captions in the code stay the texts the author reads; the
 // marker is added when the window is built, on a letter no other control the
 // author can see at the same time has: a word's first letter where one is
 // free, else any other letter of the caption. Controls on different pages of
@@ -15,7 +15,7 @@ class QWidget;
 // and may share letters. A caption that has a marker already keeps it.
 namespace Mnemonics {
 
-// Gives every button and tab under `window` a letter. `pages` are widgets shown one
+// Gives every button, tab and labelled field under `window` a letter. `pages` are widgets shown one
 // at a time in place of each other (besides the tab widgets' pages, which
 // are found).
 void assign(QWidget* window, const QList<QWidget*>& pages = {});

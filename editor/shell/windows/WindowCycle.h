@@ -10,7 +10,7 @@ class QWidget;
 
 // F6 and Shift+F6 take the keyboard from one of the editor's open windows to
 // the next or the one before (the main window, the frames list, the frame
-// canvas, the objects list), in the order they were added; windows that are
+// canvas, the objects list, the game check's report), in the order they were added; windows that are
 // not shown are passed over. Each window has a control the keyboard lands
 // on when it arrives there.
 class WindowCycle : public QObject {

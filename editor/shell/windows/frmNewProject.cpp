@@ -44,9 +44,13 @@ frmNewProject::frmNewProject(QWidget* mainWindow)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
-    layout->addWidget(new QLabel(QStringLiteral("Folder name:")));
+    auto* nameLabel = new QLabel(QStringLiteral("Folder name:"));
+    nameLabel->setBuddy(txtName);
+    layout->addWidget(nameLabel);
     layout->addWidget(txtName);
-    layout->addWidget(new QLabel(QStringLiteral("Location:")));
+    auto* locationLabel = new QLabel(QStringLiteral("Location:"));
+    locationLabel->setBuddy(Drive1);
+    layout->addWidget(locationLabel);
     layout->addWidget(Drive1);
     layout->addWidget(Dir1, 1);
     layout->addWidget(Command3);
