@@ -5,6 +5,7 @@
 #include "editor/dialogs/windows/frmProjectProperties.h"
 #include "editor/distribution/windows/frmCompile.h"
 #include "editor/shell/EditorPaths.h"
+#include "editor/shell/RecentProjects.h"
 #include "editor/shell/windows/AboutBox.h"
 #include "editor/shell/windows/EditorWindows.h"
 #include "editor/shell/windows/frmCheckGame.h"
@@ -64,6 +65,8 @@ EveryWindow::EveryWindow()
     ProcessState::StatusText = QStringLiteral("1");
     m_dialogs = std::make_unique<ScriptedDialogs>();
     m_dialogs->setUnqueued(ScriptedDialogs::Unqueued::Record);
+    // The first panel shows its list of recent projects.
+    RecentProjects::add(m_project->path());
 }
 
 EveryWindow::~EveryWindow()

@@ -55,6 +55,9 @@ EditorWindows::EditorWindows(frmMenu* menu)
     m_recent->setMaximumHeight(120);
     if (auto* layout = qobject_cast<QVBoxLayout*>(m_recent->parentWidget()->layout()))
         layout->insertWidget(layout->indexOf(menu->cmdHelp) + 1, m_recent);
+    // Tab reaches it where it stands, not after "Quit", made before it.
+    QWidget::setTabOrder(menu->cmdHelp, m_recent);
+    QWidget::setTabOrder(m_recent, menu->cmdQuit);
     connect(m_recent, &RecentProjectsList::projectChosen, this, [this](const QString& folder) { openRecentProject(folder); });
     // Lambdas, not member pointers, so that a test's overrides answer.
     connect(menu, &frmMenu::framesWindowRequested, this, [this](bool shown) { showFramesWindow(shown); });
