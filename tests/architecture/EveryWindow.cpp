@@ -125,6 +125,8 @@ void EveryWindow::editorDialogs(const Visit& visit)
     {
         frmCompile dialog;
         show(visit, QStringLiteral("Distribution"), dialog);
+        dialog.Command1->click();
+        show(visit, QStringLiteral("Distribution, options"), dialog);
     }
     {
         frmObjects objects;

@@ -61,7 +61,7 @@ private slots:
         EveryWindow windows;
         QStringList described;
         windows.visit([&described](const QString& where, QWidget* window) {
-            if (!where.startsWith(QLatin1String("Frame properties, tab 0")) && !where.startsWith(QLatin1String("Distribution")))
+            if (!where.startsWith(QLatin1String("Frame properties, tab 0")) && where != QLatin1String("Distribution"))
                 return;
             for (const char* name : {"Combo1", "txtFileName", "Drive1"}) {
                 if (auto* w = window->findChild<QWidget*>(QLatin1String(name)))

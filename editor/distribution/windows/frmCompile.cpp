@@ -169,7 +169,8 @@ frmCompile::frmCompile(QWidget* mainWindow)
     connect(Check1, &QCheckBox::clicked, this, &frmCompile::Check1_Click);
     connect(Check2, &QCheckBox::clicked, this, &frmCompile::Check2_Click);
     Form_Load();
-    Mnemonics::assign(this);
+    // The three parts show one at a time: each has its own letters.
+    Mnemonics::assign(this, {Frame1, Frame2, Frame3});
 }
 
 frmCompile::~frmCompile() = default;
@@ -224,6 +225,9 @@ void frmCompile::showFrame(QWidget* frame)
 {
     for (QWidget* f : {Frame1, Frame2, Frame3})
         f->setVisible(f == frame);
+    // Enter presses the OK of the part shown.
+    Command2->setDefault(frame == Frame3);
+    Command3->setDefault(frame == Frame1);
 }
 
 void frmCompile::Drive1_Change() { Dir2->setPath(Drive1->drive()); }
