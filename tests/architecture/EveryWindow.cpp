@@ -112,6 +112,8 @@ void EveryWindow::editorDialogs(const Visit& visit)
     {
         frmProjectProperties dialog;
         show(visit, QStringLiteral("Project properties"), dialog);
+        dialog.AdventureArea[frmProjectProperties::Custom]->click();
+        show(visit, QStringLiteral("Project properties, custom size"), dialog);
     }
     {
         frmFrameProperties dialog;
@@ -121,6 +123,9 @@ void EveryWindow::editorDialogs(const Visit& visit)
             dialog.SSTab1->setCurrentIndex(tab);
             show(visit, QStringLiteral("Frame properties, tab %1").arg(tab), dialog);
         }
+        dialog.SSTab1->setCurrentIndex(0);
+        dialog.Option1[0]->click();
+        show(visit, QStringLiteral("Frame properties, solid colour"), dialog);
     }
     {
         frmCompile dialog;
@@ -155,6 +160,17 @@ void EveryWindow::areaDialog(const Visit& visit)
     }
     dialog.Command20->click();
     show(visit, QStringLiteral("Area Properties, mouse pointers"), dialog);
+
+    // An object's event on an area: the same dialog with fewer parts.
+    ProcessState::EventObjectName = QStringLiteral("Key");
+    frmAreaProperties event;
+    event.SetType(1);
+    event.RefreshEnabled();
+    for (int tab = 0; tab < event.SSTab1->count(); ++tab) {
+        event.SSTab1->setCurrentIndex(tab);
+        show(visit, QStringLiteral("Object on an area, tab %1").arg(tab), event);
+    }
+    ProcessState::EventObjectName.clear();
 }
 
 void EveryWindow::playerWindows(const Visit& visit)

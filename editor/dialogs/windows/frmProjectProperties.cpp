@@ -84,6 +84,9 @@ frmProjectProperties::frmProjectProperties(QWidget* mainWindow)
     txtWidth->setObjectName(QStringLiteral("txtWidth"));
     txtHeight = new QLineEdit(QStringLiteral("480"));
     txtHeight->setObjectName(QStringLiteral("txtHeight"));
+    // "640 x 480": the fields have no label of their own.
+    txtWidth->setAccessibleName(QStringLiteral("Width"));
+    txtHeight->setAccessibleName(QStringLiteral("Height"));
     resolution->addWidget(txtWidth);
     resolution->addWidget(new QLabel(QStringLiteral("x")));
     resolution->addWidget(txtHeight);
