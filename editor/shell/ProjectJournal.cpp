@@ -535,7 +535,7 @@ bool ProjectJournal::step(std::deque<Action>& from, std::deque<Action>& to, bool
     return true;
 }
 
-void ProjectJournal::outsideChange(const QString& path)
+void ProjectJournal::outsideChange(QString path)
 {
     clearHistory();
     MsgBox(QStringLiteral("'") + path +

@@ -106,7 +106,8 @@ private:
     void capture(const QString& path);
     void finishAction();
     bool step(std::deque<Action>& from, std::deque<Action>& to, bool undoing);
-    void outsideChange(const QString& path);
+    // Takes the path by value: ending the history frees the entry that names it.
+    void outsideChange(QString path);
     void trim();
     void clearHistory();
     void discard(const Action& action);
