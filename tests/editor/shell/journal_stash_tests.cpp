@@ -245,6 +245,35 @@ TEST_F(JournalStashTest, ChangesToStashedOrRestoredFilesEndTheHistoryInsteadOfBe
     EXPECT_EQ(stashed(), 0);
 }
 
+TEST_F(JournalStashTest, AnUndoThatCannotMoveAFileBackKeepsItInTheStashAndKeepsTheHistory)
+{
+    const auto before = files();
+    ASSERT_TRUE(removeHall());
+    const auto removed = files();
+    const int kept = stashed();
+    // Folder permissions stop a user; the immutable attribute stops the
+    // superuser too, where the file system has it.
+    const QString folder = project.path() + QStringLiteral("Frames");
+    const bool superuser = geteuid() == 0;
+    const auto immutable = [&](bool on) {
+        return QProcess::execute(QStringLiteral("chattr"), {on ? QStringLiteral("+i") : QStringLiteral("-i"), folder}) == 0;
+    };
+    if (superuser && !immutable(true))
+        GTEST_SKIP() << "the superuser cannot be stopped from writing on this file system";
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool undone = journal->undo();
+    if (superuser)
+        immutable(false);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(undone);
+    EXPECT_EQ(files(), removed);
+    EXPECT_EQ(stashed(), kept);
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().contains(QStringLiteral("cannot be written")));
+    ASSERT_TRUE(journal->undo());
+    EXPECT_EQ(files(), before);
+}
+
 TEST_F(JournalStashTest, ChangesMadeWhilePausedAreNeitherRecordedNorTakenForOutsideChanges)
 {
     const QString program = project.path() + QStringLiteral("Test Game.exe");
