@@ -1,5 +1,5 @@
-// The project journal: undoing the removal of a large frame, and what the
-// journal adds to an action that writes one area.
+// The project journal: removing a large frame and undoing its removal, and
+// what the journal adds to an action that writes one area.
 #include "editor/dialogs/AreaProperties.h"
 #include "editor/shell/FrameFiles.h"
 #include "editor/shell/JournalAction.h"
@@ -57,6 +57,23 @@ void BM_UndoTheRemovalOfAFrameWith50AreasAnd20Events(benchmark::State& state)
     }
 }
 BENCHMARK(BM_UndoTheRemovalOfAFrameWith50AreasAnd20Events)->Unit(benchmark::kMillisecond)->Iterations(30);
+
+// The removal itself, with the journal keeping every removed file.
+void BM_RemoveAFrameWith50AreasAnd20Events(benchmark::State& state)
+{
+    LargeFrame frame;
+    ProjectJournal journal(frame.project.path());
+    for (auto _ : state) {
+        frame.dialogs.queueAnswer(Dialogs::OK);
+        if (!FrameFiles::RemoveFrame(QStringLiteral("Cellar")))
+            state.SkipWithError("the frame was not removed");
+        state.PauseTiming();
+        if (!journal.undo())
+            state.SkipWithError("the removal was not undone");
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RemoveAFrameWith50AreasAnd20Events)->Unit(benchmark::kMillisecond)->Iterations(30);
 
 // One area moved back and forth, as a drag writes it; with and without a
 // journal recording each move as an action.

@@ -5,10 +5,14 @@
 #include "player/records/FileLayer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
+#include <fcntl.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -52,7 +56,7 @@ bool canChange(const QString& path)
 // write waits for its file to reach the disk; a frame's worth of files is
 // written by several threads, whose waits the file system serves together.
 // Gives the first file that could not be written, or an empty string.
-QString writeAll(const QStringList& paths, const QList<const FileState*>& states, const QList<int>& which)
+QString writeAll(const QStringList& paths, const QList<FileState*>& states, const QList<int>& which)
 {
     constexpr int kPerThread = 4;
     const int threads = std::min<int>(kMaxWriters, int((which.size() + kPerThread - 1) / kPerThread));
@@ -77,11 +81,43 @@ QString writeAll(const QStringList& paths, const QList<const FileState*>& states
     return {};
 }
 
+// Makes the folders' entries durable: a file moved back from the stash was
+// renamed, not written, and a rename reaches the disk with its folder. The
+// folders are synced together, their waits served at once.
+void syncFolders(const QSet<QString>& folders)
+{
+    const auto sync = [](const QString& folder) {
+        const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0) {
+            ::fsync(fd);
+            ::close(fd);
+        }
+    };
+    std::vector<std::thread> syncs;
+    for (const QString& folder : folders)
+        syncs.emplace_back(sync, folder);
+    for (std::thread& thread : syncs)
+        thread.join();
+}
+
 // Brings each entry to its state in `states` (as many as `paths`): removals
 // first, so that a file named again in another letter case is not written
 // over its old name; folders are removed deepest first and made shallowest
-// first. Gives the first entry that could not be changed, or an empty string.
-QString bringTo(const QStringList& paths, const QList<const FileState*>& states)
+// first. A file in the stash is moved back rather than written.
+//
+// `kept` is what the journal keeps of the entries as they stand: a file that
+// goes, or is replaced, is moved to its place in the stash when it has one
+// (not yet taken); when that move fails, its bytes are read into `kept` and
+// the file is removed. Gives the first entry that could not be changed, or
+// an empty string.
+//
+// A crash leaves every file whole: each file is either where it was, or in
+// its place, moved by one rename or written by AtomicFile. A file moved into
+// the stash is not synced there: should that rename be lost, the file is
+// back in the project, which loses no work. A file moved back into the
+// project is synced with its folder before the undo counts as done, since
+// the stash of a process that no longer runs is removed.
+QString bringTo(const QStringList& paths, const QList<FileState*>& states, const QList<FileState*>& kept)
 {
     QList<int> order(paths.size());
     for (int i = 0; i < order.size(); ++i)
@@ -90,8 +126,16 @@ QString bringTo(const QStringList& paths, const QList<const FileState*>& states)
 
     for (int i : order) {
         const FileStamp now = FileStamp::of(paths[i]);
+        if (!now.exists || now.folder)
+            continue;
+        FileState& keep = *kept[i];
+        if (!keep.stashed.isEmpty() && !QFileInfo::exists(keep.stashed)) {
+            if (FileLayer::moveFile(paths[i], keep.stashed))
+                continue;
+            keep = FileState::of(paths[i]);
+        }
         const FileState& want = *states[i];
-        if (now.exists && !now.folder && (!want.exists || want.folder) && !FileLayer::remove(paths[i]))
+        if ((!want.exists || want.folder) && !FileLayer::remove(paths[i]))
             return paths[i];
     }
     for (auto it = order.crbegin(); it != order.crend(); ++it) {
@@ -99,17 +143,48 @@ QString bringTo(const QStringList& paths, const QList<const FileState*>& states)
         if (QFileInfo(paths[*it]).isDir() && (!want.exists || !want.folder) && !FileLayer::removeFolder(paths[*it]))
             return paths[*it];
     }
+    // The folders that hold what is moved back, and above each folder made.
+    QSet<QString> folders;
     for (int i : order) {
         const FileState& want = *states[i];
-        if (want.exists && want.folder && !FileLayer::makeFolder(paths[i]))
+        if (!want.exists || !want.folder || QFileInfo(paths[i]).isDir())
+            continue;
+        if (!FileLayer::makeFolder(paths[i]))
             return paths[i];
+        folders.insert(QFileInfo(paths[i]).absolutePath());
     }
     QList<int> files;
+    bool moved = false;
     for (int i : order) {
-        if (states[i]->exists && !states[i]->folder)
+        const FileState& want = *states[i];
+        if (!want.exists || want.folder)
+            continue;
+        if (want.stashed.isEmpty()) {
             files.append(i);
+        } else if (QFileInfo::exists(want.stashed)) {
+            if (!FileLayer::moveFile(want.stashed, paths[i]))
+                return paths[i];
+            moved = true;
+            folders.insert(QFileInfo(paths[i]).absolutePath());
+        } else if (!QFileInfo(paths[i]).isFile()) {
+            // Taking back a change that never reached this file: it is still
+            // where it was, and its place in the stash was never taken.
+            return paths[i];
+        }
     }
-    return writeAll(paths, states, files);
+    const QString failed = writeAll(paths, states, files);
+    if (moved)
+        syncFolders(folders);
+    return failed;
+}
+
+// Whether the file at `path`, of `size` bytes, holds what `state` keeps.
+bool holdsSame(const FileState& state, const QString& path, qint64 size)
+{
+    if (state.stashed.isEmpty())
+        return state.bytes.size() == size && FileState::of(path).bytes == state.bytes;
+    return QFileInfo(state.stashed).size() == size &&
+           FileState::of(state.stashed).bytes == FileState::of(path).bytes;
 }
 
 }  // namespace
@@ -121,19 +196,24 @@ public:
     explicit Recorder(ProjectJournal& journal) : m_journal(journal) {}
     void aboutToChange(const QStringList& paths) override { m_journal.aboutToChange(paths); }
     void changed(const QStringList& paths) override { m_journal.changed(paths); }
+    QString keepInsteadOfRemoving(const QString& path) override { return m_journal.keepInsteadOfRemoving(path); }
+    void notKept(const QString& path) override { m_journal.notKept(path); }
 
 private:
     ProjectJournal& m_journal;
 };
 
-ProjectJournal::ProjectJournal(const QString& projectFolder, JournalLimits limits)
+ProjectJournal::ProjectJournal(const QString& projectFolder, JournalLimits limits, const QString& stashParent)
     : m_root(absolute(projectFolder) + QLatin1Char('/')),
       m_limits(limits),
+      m_stash(m_root, stashParent),
       m_recorder(new Recorder(*this)),
       m_previousWatcher(FileLayer::installWatcher(m_recorder)),
       m_previousActive(s_active)
 {
     s_active = this;
+    if (!stashParent.isEmpty())
+        JournalStash::removeStale(stashParent);
 }
 
 ProjectJournal::~ProjectJournal()
@@ -177,8 +257,18 @@ void ProjectJournal::clear()
     emit historyChanged();
 }
 
+void ProjectJournal::resume()
+{
+    if (m_paused > 0)
+        --m_paused;
+}
+
 void ProjectJournal::clearHistory()
 {
+    for (const Action& action : m_done)
+        discard(action);
+    for (const Action& action : m_undone)
+        discard(action);
     m_done.clear();
     m_undone.clear();
     m_known.clear();
@@ -191,7 +281,7 @@ bool ProjectJournal::underProject(const QString& path) const { return absolute(p
 // own: the history must hold every change to stay true to the files.
 void ProjectJournal::aboutToChange(const QStringList& paths)
 {
-    if (m_applying)
+    if (m_applying || m_paused > 0)
         return;
     bool any = false;
     for (const QString& path : paths)
@@ -208,12 +298,78 @@ void ProjectJournal::aboutToChange(const QStringList& paths)
     }
 }
 
-void ProjectJournal::changed(const QStringList&)
+void ProjectJournal::changed(const QStringList& paths)
 {
-    if (m_applying || !m_implicit)
+    m_offeredPath.clear();
+    m_offeredPlace.clear();
+    if (m_applying)
+        return;
+    if (m_paused > 0) {
+        for (const QString& path : paths) {
+            if (underProject(path))
+                forget(absolute(path));
+        }
+        return;
+    }
+    if (!m_implicit)
         return;
     m_implicit = false;
     endAction();
+}
+
+// A file removed by an action is moved into the stash, unless the action
+// already keeps an earlier state of it (then the file is not needed).
+QString ProjectJournal::keepInsteadOfRemoving(const QString& path)
+{
+    m_offeredPath.clear();
+    m_offeredPlace.clear();
+    if (m_applying || m_paused > 0 || !underProject(path))
+        return {};
+    const QString entry = absolute(path);
+    if ((m_depth > 0 && m_currentIndex.contains(entry)) || !QFileInfo(entry).isFile())
+        return {};
+    m_offeredPlace = m_stash.place();
+    if (!m_offeredPlace.isEmpty())
+        m_offeredPath = entry;
+    return m_offeredPlace;
+}
+
+// The move into the stash failed and the file is about to be removed: its
+// bytes are read while it is still there.
+void ProjectJournal::notKept(const QString& path)
+{
+    const QString entry = absolute(path);
+    if (entry != m_offeredPath)
+        return;
+    const auto index = m_currentIndex.constFind(entry);
+    if (index != m_currentIndex.cend()) {
+        FileState& before = m_current.entries[*index].before;
+        if (before.stashed == m_offeredPlace) {
+            before = FileState::of(entry);
+            m_current.held += before.bytes.size();
+        }
+    }
+    m_offeredPath.clear();
+    m_offeredPlace.clear();
+}
+
+// An entry changed while paused: an action that still takes the entry back
+// starts from what is there now; otherwise nothing is known of it any more.
+void ProjectJournal::forget(const QString& path)
+{
+    if (!m_known.contains(path))
+        return;
+    bool taken = m_depth > 0 && m_currentIndex.contains(path);
+    for (const auto* history : {&m_done, &m_undone}) {
+        for (auto action = history->cbegin(); action != history->cend() && !taken; ++action) {
+            for (const Entry& entry : action->entries)
+                taken |= entry.path == path;
+        }
+    }
+    if (taken)
+        m_known.insert(path, FileStamp::of(path));
+    else
+        m_known.remove(path);
 }
 
 // Keeps the state an entry has before the action first changes it; a folder
@@ -225,7 +381,13 @@ void ProjectJournal::capture(const QString& path)
     const auto known = m_known.constFind(path);
     if (known != m_known.cend() && FileStamp::of(path) != *known)
         outsideChange(path);
-    Entry entry{path, FileState::of(path), {}};
+    Entry entry{path, {}, {}};
+    if (path == m_offeredPath) {
+        entry.before.exists = true;
+        entry.before.stashed = m_offeredPlace;
+    } else {
+        entry.before = FileState::of(path);
+    }
     m_current.held += entry.before.bytes.size();
     m_currentIndex.insert(path, int(m_current.entries.size()));
     const bool folder = entry.before.folder;
@@ -263,10 +425,11 @@ void ProjectJournal::finishAction()
         const FileState& before = entry.before;
         bool same = before.exists == stamp.exists && before.folder == stamp.folder;
         if (same && stamp.exists && !stamp.folder)
-            same = before.bytes.size() == stamp.size && FileState::of(entry.path).bytes == before.bytes;
-        if (same)
+            same = holdsSame(before, entry.path, stamp.size);
+        if (same) {
             action.held -= before.bytes.size();
-        else
+            m_stash.discard(before.stashed);
+        } else
             kept.append(std::move(entry));
     }
     if (kept.isEmpty())
@@ -274,8 +437,10 @@ void ProjectJournal::finishAction()
     action.entries = std::move(kept);
     m_heldBytes += action.held;
     m_done.push_back(std::move(action));
-    for (const Action& dropped : m_undone)
+    for (const Action& dropped : m_undone) {
         m_heldBytes -= dropped.held;
+        discard(dropped);
+    }
     m_undone.clear();
     trim();
     emit historyChanged();
@@ -294,6 +459,12 @@ bool ProjectJournal::step(std::deque<Action>& from, std::deque<Action>& to, bool
             outsideChange(entry.path);
             return false;
         }
+        // A file kept in the stash that is no longer there cannot be put back.
+        const QString& stashed = (undoing ? entry.before : entry.after).stashed;
+        if (!stashed.isEmpty() && !QFileInfo(stashed).isFile()) {
+            outsideChange(stashed);
+            return false;
+        }
         paths.append(entry.path);
     }
     const auto fail = [&](const QString& path) {
@@ -307,24 +478,40 @@ bool ProjectJournal::step(std::deque<Action>& from, std::deque<Action>& to, bool
             return fail(path);
     }
 
-    // The side that is on disk now is read, to be held for the way back.
+    // The side that is on disk now is kept for the way back: a file that goes
+    // is moved into the stash, any other file is read.
     QList<FileState> now;
-    QList<const FileState*> target, current;
-    for (const Entry& entry : action.entries) {
-        now.append(FileState::of(entry.path));
-        target.append(undoing ? &entry.before : &entry.after);
+    QList<FileState*> target, current;
+    for (Entry& entry : action.entries) {
+        FileState& want = undoing ? entry.before : entry.after;
+        target.append(&want);
+        FileState state;
+        if ((!want.exists || want.folder) && QFileInfo(entry.path).isFile())
+            state.stashed = m_stash.place();
+        if (state.stashed.isEmpty())
+            state = FileState::of(entry.path);
+        else
+            state.exists = true;
+        now.append(std::move(state));
     }
-    for (const FileState& state : now)
+    for (FileState& state : now)
         current.append(&state);
 
     m_applying = true;
-    const QString failed = bringTo(paths, target);
+    const QString failed = bringTo(paths, target, current);
     if (!failed.isEmpty())
-        bringTo(paths, current);
+        bringTo(paths, current, target);
     m_applying = false;
     if (!failed.isEmpty()) {
-        for (const QString& path : paths)
-            m_known.insert(path, FileStamp::of(path));
+        // Taking the attempt back may have read a file it could not move back
+        // into the stash: the action now holds those bytes.
+        qint64 held = 0;
+        for (int i = 0; i < paths.size(); ++i) {
+            m_known.insert(paths[i], FileStamp::of(paths[i]));
+            held += target[i]->bytes.size();
+        }
+        m_heldBytes += held - action.held;
+        action.held = held;
         return fail(failed);
     }
 
@@ -336,6 +523,7 @@ bool ProjectJournal::step(std::deque<Action>& from, std::deque<Action>& to, bool
         FileState& onDisk = undoing ? entry.before : entry.after;
         gone = std::move(now[i]);
         onDisk.bytes.clear();
+        onDisk.stashed.clear();
         held += gone.bytes.size();
     }
     m_heldBytes += held - action.held;
@@ -347,7 +535,7 @@ bool ProjectJournal::step(std::deque<Action>& from, std::deque<Action>& to, bool
     return true;
 }
 
-void ProjectJournal::outsideChange(const QString& path)
+void ProjectJournal::outsideChange(QString path)
 {
     clearHistory();
     MsgBox(QStringLiteral("'") + path +
@@ -361,16 +549,26 @@ void ProjectJournal::outsideChange(const QString& path)
 // being redone go too.
 void ProjectJournal::trim()
 {
-    while (int(m_done.size()) > m_limits.actions) {
-        m_heldBytes -= m_done.front().held;
-        m_done.pop_front();
-    }
-    while (m_heldBytes > m_limits.bytes && !m_done.empty()) {
-        m_heldBytes -= m_done.front().held;
-        m_done.pop_front();
-    }
-    while (m_heldBytes > m_limits.bytes && !m_undone.empty()) {
-        m_heldBytes -= m_undone.front().held;
-        m_undone.pop_front();
+    while (int(m_done.size()) > m_limits.actions)
+        dropFront(m_done);
+    while (m_heldBytes > m_limits.bytes && !m_done.empty())
+        dropFront(m_done);
+    while (m_heldBytes > m_limits.bytes && !m_undone.empty())
+        dropFront(m_undone);
+}
+
+void ProjectJournal::dropFront(std::deque<Action>& actions)
+{
+    m_heldBytes -= actions.front().held;
+    discard(actions.front());
+    actions.pop_front();
+}
+
+// The files an action kept in the stash go with it.
+void ProjectJournal::discard(const Action& action)
+{
+    for (const Entry& entry : action.entries) {
+        m_stash.discard(entry.before.stashed);
+        m_stash.discard(entry.after.stashed);
     }
 }

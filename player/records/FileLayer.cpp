@@ -4,17 +4,40 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
+
 namespace FileLayer {
 
 namespace {
 FileChangeWatcher* s_watcher = nullptr;
+
+bool renameInPlace(const QString& from, const QString& to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
 }
 
 bool remove(const QString& path)
 {
     if (path.isEmpty())
         return false;
-    return watched({path}, [&] { return QFile::remove(path); });
+    FileChangeWatcher* w = watcher();
+    const QString keep = w ? w->keepInsteadOfRemoving(path) : QString();
+    return watched({path}, [&] {
+        if (!keep.isEmpty()) {
+            if (renameInPlace(path, keep))
+                return true;
+            w->notKept(path);
+        }
+        return QFile::remove(path);
+    });
+}
+
+bool moveFile(const QString& from, const QString& to)
+{
+    if (from.isEmpty() || to.isEmpty())
+        return false;
+    return watched({from, to}, [&] { return renameInPlace(from, to); });
 }
 
 bool rename(const QString& from, const QString& to)

@@ -10,8 +10,14 @@
 // one is installed, before and after the change.
 namespace FileLayer {
 
+// Removes a file; when the watcher offers a place to keep it, the file is
+// moved there instead (and removed only if that move fails).
 bool remove(const QString& path);
 bool rename(const QString& from, const QString& to);
+// Moves a file by renaming it, on one file system only: unlike `rename`, it
+// never falls back to copying the bytes, so it never leaves half a file and
+// never waits for data to reach the disk. Replaces a file at `to`.
+bool moveFile(const QString& from, const QString& to);
 // Makes one folder; true when it exists afterwards.
 bool makeFolder(const QString& path);
 // Removes one empty folder.

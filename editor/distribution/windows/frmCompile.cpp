@@ -6,6 +6,7 @@
 #include "editor/shell/windows/DriveList.h"
 #include "editor/shell/Editor2.h"
 #include "editor/shell/EditorPaths.h"
+#include "editor/shell/JournalPause.h"
 #include "editor/shell/windows/FolderList.h"
 #include "editor/shell/windows/SideWindow.h"
 #include "editor/shell/Validate.h"
@@ -42,8 +43,11 @@ QLabel* wrapped(const QString& text)
 }
 
 // Copies the player beside the project under the game's name, ready to run.
+// The copy is the distribution's, not an edit of the author's: the undo
+// history neither records it nor holds the earlier copy.
 bool copyPlayer(const QString& from, const QString& to)
 {
+    JournalPause unrecorded;
     QFile player(FileNames::resolve(from));
     if (!player.open(QIODevice::ReadOnly) || !AtomicFile::write(to, player.readAll()))
         return false;
@@ -270,6 +274,7 @@ InstallerOptions frmCompile::options() const
 
 bool frmCompile::CreateFiles()
 {
+    JournalPause unrecorded;
     QString failed;
     if (Distribution::CreateFiles(options(), &failed))
         return true;
@@ -360,15 +365,22 @@ bool frmCompile::Command3_Click()
         done(QDialog::Rejected);
         return true;
     }
-    if (replace)
+    if (replace) {
+        JournalPause unrecorded;
         FileLayer::remove(target);
+    }
     showFrame(Frame2);
     const QString compiler = FileNames::resolve(EditorPaths::ProgramPath + QStringLiteral("Compiler/Compil32.exe"));
     m_building = true;
     Editor2::RunAndWait(QLatin1Char('"') + compiler + QLatin1Char('"'));
     m_building = false;
     const QString setup = EditorPaths::ProgramPath + QStringLiteral("Output/Setup.exe");
-    if (FileLayer::rename(FileNames::resolve(setup), target)) {
+    bool placed = false;
+    {
+        JournalPause unrecorded;
+        placed = FileLayer::rename(FileNames::resolve(setup), target);
+    }
+    if (placed) {
         MsgBox(QStringLiteral("The installer has been created: '") + target + QStringLiteral("'."), Dialogs::Icon::Information);
     } else {
         MsgBox(QStringLiteral("Unable to rename '") + setup + QStringLiteral("'  as  '") + target +

@@ -1,8 +1,11 @@
 #include "editor/distribution/windows/frmCompile.h"
 #include "editor/shell/EditorPaths.h"
+#include "editor/shell/JournalAction.h"
+#include "editor/shell/ProjectJournal.h"
 #include "editor/shell/windows/FolderList.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedDialogs.h"
+#include "player/records/AtomicFile.h"
 #include "player/ProjectPaths.h"
 #include "player/records/ProjectRecord.h"
 #include "support/TempProject.h"
@@ -259,6 +262,45 @@ private slots:
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(readFile(desktop() + QStringLiteral("/Castle.exe")), QByteArray("installer\n"));
         QCOMPARE(m_dialogs->shown().size(), 2);
+    }
+
+    // Building is not an edit: the undo history goes on from the author's
+    // last action, holds none of the program's copies, and takes nothing of
+    // the build for an outside change; here the installer lands in the
+    // project folder too, the second time over the first.
+    void theDistributionIsNotRecordedInTheUndoHistory()
+    {
+        QTemporaryDir stash;
+        ProjectJournal journal(m_project->path(), {}, stash.path());
+        const QString frame = m_project->path() + QStringLiteral("Frames/Hall.fme");
+        {
+            JournalAction action(QStringLiteral("frame properties"));
+            QVERIFY(AtomicFile::write(frame, "1\r\n\"hall.bmp\"\r\n"));
+        }
+        for (int build = 0; build < 3; ++build) {
+            const QByteArray player(100000, char('p' + build));
+            writeFile(program() + QStringLiteral("run.dat"), player);
+            auto dialog = open();
+            dialog->Check1->setChecked(true);
+            dialog->Check2->setChecked(true);
+            if (build > 0) {
+                dialog->Dir2->setPath(m_project->path());
+                dialog->txtFileName->setText(QStringLiteral("Setup.exe"));
+            }
+            QVERIFY(dialog->Command3_Click());
+            QCOMPARE(readFile(m_project->path() + QStringLiteral("Castle.exe")), player);
+        }
+        QCOMPARE(readFile(m_project->path() + QStringLiteral("Setup.exe")), QByteArray("installer\n"));
+        QCOMPARE(journal.undoCount(), 1);
+        QCOMPARE(journal.undoText(), QStringLiteral("frame properties"));
+        QCOMPARE(journal.heldBytes(), qint64(3));
+        QVERIFY(journal.undo());
+        QCOMPARE(readFile(frame), QByteArray("0\r\n"));
+        QVERIFY(journal.redo());
+        QCOMPARE(readFile(m_project->path() + QStringLiteral("Castle.exe")).size(), 100000);
+        QVERIFY(QFile::exists(m_project->path() + QStringLiteral("Setup.exe")));
+        for (const QString& message : m_dialogs->messages())
+            QVERIFY2(!message.contains(QStringLiteral("outside the editor")), qPrintable(message));
     }
 
     void failuresBeforeAndAfterTheCompiler()
