@@ -183,6 +183,29 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(dialog.Option1[0])->role(), QAccessible::RadioButton);
     }
 
+    // Tools that click click the middle of a control's extents: for a box or
+    // an option that is on its box or caption, however wide its layout made it.
+    void aClickInTheMiddleOfTheExtentsTicks()
+    {
+        EveryWindow windows;
+        frmAreaProperties dialog;  // its "Picture" is as wide as its group
+        dialog.SetType(0);
+        dialog.RefreshEnabled();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        int tried = 0;
+        for (QAbstractButton* b : toggles(&dialog)) {
+            if (!b->isVisibleTo(&dialog) || b->isChecked())
+                continue;
+            ++tried;
+            const QRect extents = QAccessible::queryAccessibleInterface(b)->rect();
+            QVERIFY2(!extents.isEmpty(), qPrintable(b->objectName()));
+            QTest::mouseClick(b, Qt::LeftButton, {}, b->mapFromGlobal(extents.center()));
+            QVERIFY2(b->isChecked(), qPrintable(b->objectName()));
+        }
+        QVERIFY(tried > 0);
+    }
+
     // The panel buttons pressed by the tool move between the panels as
     // their clicks do.
     void pressMovesBetweenPanels()

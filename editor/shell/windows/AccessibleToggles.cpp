@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QKeySequence>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace AccessibleToggles {
 
@@ -15,6 +17,24 @@ namespace {
 class ClickedToggle : public QAccessibleWidget {
 public:
     ClickedToggle(QAbstractButton* button, QAccessible::Role role) : QAccessibleWidget(button, role) {}
+
+    // Where a click ticks it: the box and its caption, not the empty width
+    // a layout may give the control beyond them. Tools click the middle.
+    QRect rect() const override
+    {
+        QAbstractButton* b = button();
+        if (!b->isVisible())
+            return {};
+        QStyleOptionButton option;
+        option.initFrom(b);
+        option.text = b->text();
+        option.icon = b->icon();
+        option.iconSize = b->iconSize();
+        const QStyle::SubElement click =
+            qobject_cast<QCheckBox*>(b) ? QStyle::SE_CheckBoxClickRect : QStyle::SE_RadioButtonClickRect;
+        const QRect area = b->style()->subElementRect(click, &option, b).intersected(b->rect());
+        return area.translated(b->mapToGlobal(QPoint(0, 0)));
+    }
 
     QAccessible::State state() const override
     {
