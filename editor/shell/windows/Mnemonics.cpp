@@ -1,11 +1,9 @@
 #include "editor/shell/windows/Mnemonics.h"
 
 #include <QAbstractButton>
-#include <QHash>
 #include <QLabel>
 #include <QPointer>
 #include <QSet>
-#include <QStackedWidget>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -24,7 +22,7 @@ qsizetype choose(const QString& text, const QSet<QChar>& taken)
     // Words' first letters, in order, then every other letter.
     for (int pass = 0; pass < 2; ++pass) {
         for (qsizetype i = 0; i < text.size(); ++i) {
-            const bool wordStart = i == 0 || !text[i - 1].isLetterOrNumber();
+            const bool wordStart = i == 0 || text[i - 1].isSpace() || text[i - 1] == QLatin1Char('(');
             if ((pass == 0) != wordStart || !usable(text[i]))
                 continue;
             if (!taken.contains(text[i].toLower()))
