@@ -3,6 +3,7 @@
 #include "editor/shell/JournalAction.h"
 #include "editor/shell/ProjectJournal.h"
 #include "editor/shell/windows/EditorUndo.h"
+#include "editor/shell/windows/CanvasArea.h"
 #include "editor/shell/windows/EditorWindows.h"
 #include "editor/shell/windows/frmFrames.h"
 #include "editor/shell/windows/frmMain.h"
@@ -303,6 +304,17 @@ private slots:
         QCOMPARE(m_editor->windowCycle()->next(m_menu.get(), 1), frames);
         m_menu->ShowPanel(EditorPanel::Project);
         QCOMPARE(m_editor->windowCycle()->next(m_menu.get(), 1), m_menu.get());
+        // The frame being edited, shown on top: F6 goes to the main window
+        // and back to the canvas, where the keyboard lands on its area.
+        emit m_menu->editFrameRequested(QStringLiteral("Yard"));
+        frmMain* canvas = m_editor->frameEditor();
+        canvas->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), canvas);
+        QTest::keyClick(canvas, Qt::Key_F6);
+        QTRY_COMPARE(QApplication::activeWindow(), m_menu.get());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QTRY_COMPARE(QApplication::activeWindow(), canvas);
+        QCOMPARE(QApplication::focusWidget(), canvas->area(1));
     }
 
     void closingTheProjectEndsItsHistory()
