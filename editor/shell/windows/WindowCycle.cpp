@@ -48,7 +48,7 @@ void WindowCycle::step(QWidget* from, int by)
             last->setFocus(Qt::ActiveWindowFocusReason);
         } else {
             for (QWidget* w = to->nextInFocusChain(); w && w != to; w = w->nextInFocusChain()) {
-                if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(to) && w->isEnabled()) {
+                if (w->window() == to && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(to) && w->isEnabled()) {
                     w->setFocus(Qt::ActiveWindowFocusReason);
                     break;
                 }
