@@ -77,7 +77,14 @@ void EditorUndo::attach(QWidget* window)
 void EditorUndo::projectChanged(bool open)
 {
     if (!open || ProjectPaths::ProjectPath.isEmpty()) {
+        // The history goes with the project; the author is told so on the
+        // undo line rather than finding Ctrl+Z silently doing nothing.
+        const bool had = m_journal && (m_journal->canUndo() || m_journal->canRedo());
         m_journal.reset();
+        showHistory();
+        if (had)
+            showLine(QStringLiteral("The undo history ended when the project was closed."));
+        return;
     } else {
         const QString folder = QDir::cleanPath(QDir(ProjectPaths::ProjectPath).absolutePath()) + QLatin1Char('/');
         if (m_journal && m_journal->folder() == folder)
@@ -112,10 +119,7 @@ bool EditorUndo::redo()
 void EditorUndo::showHistory()
 {
     const bool can = m_journal && m_journal->canUndo();
-    const QString line = can ? QStringLiteral("Undo: ") + m_journal->undoText() : QString();
-    // The whole line, when it is shortened, is in the tooltip and the description.
-    m_status->setText(twoLines(line, m_status->fontMetrics(), m_status->contentsRect().width()));
-    m_status->setAccessibleDescription(line);
+    showLine(can ? QStringLiteral("Undo: ") + m_journal->undoText() : QString());
     QString tip;
     if (can)
         tip = QStringLiteral("Ctrl+Z undoes: ") + m_journal->undoText();
@@ -123,4 +127,11 @@ void EditorUndo::showHistory()
         tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("Ctrl+Shift+Z or Ctrl+Y redoes: ") +
                m_journal->redoText();
     m_status->setToolTip(tip);
+}
+
+void EditorUndo::showLine(const QString& line)
+{
+    // The whole line, when it is shortened, is in the tooltip and the description.
+    m_status->setText(twoLines(line, m_status->fontMetrics(), m_status->contentsRect().width()));
+    m_status->setAccessibleDescription(line);
 }

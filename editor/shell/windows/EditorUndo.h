@@ -38,6 +38,7 @@ signals:
 
 private:
     void showHistory();
+    void showLine(const QString& line);
 
     QWidget* m_mainWindow;
     QLabel* m_status;
