@@ -1,5 +1,7 @@
 #include "platform/QtDialogs.h"
 
+#include "platform/KeyboardReturn.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -35,7 +37,12 @@ int QtDialogs::messageBox(const QString& text, Icon icon, Buttons buttons, const
         box.setDefaultButton(QMessageBox::Yes);
         break;
     }
-    switch (box.exec()) {
+    int answer = 0;
+    {
+        KeyboardReturn back;
+        answer = box.exec();
+    }
+    switch (answer) {
     case QMessageBox::Ok: return OK;
     case QMessageBox::Yes: return Yes;
     case QMessageBox::No: return No;
@@ -49,6 +56,7 @@ int QtDialogs::messageBox(const QString& text, Icon icon, Buttons buttons, const
 std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString& title, const QString& initial)
 {
     bool ok = false;
+    KeyboardReturn back;
     const QString text = QInputDialog::getText(Dialogs::parentWindow(), title, prompt, QLineEdit::Normal, initial, &ok);
     if (!ok)
         return std::nullopt;
@@ -57,11 +65,13 @@ std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString&
 
 QString QtDialogs::openFile(const QString& title, const QString& folder, const QString& filter)
 {
+    KeyboardReturn back;
     return QFileDialog::getOpenFileName(Dialogs::parentWindow(), title, folder, filter);
 }
 
 std::optional<QColor> QtDialogs::pickColour(const QColor& initial)
 {
+    KeyboardReturn back;
     const QColor colour = QColorDialog::getColor(initial, Dialogs::parentWindow());
     if (!colour.isValid())
         return std::nullopt;

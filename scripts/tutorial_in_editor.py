@@ -2,16 +2,18 @@
 for scripts/tutorial-in-editor: every button, tab and field is found by its
 name on the accessibility bus and used with real input (xdotool). Each step
 waits for the window or control it leads to. Usage:
-tutorial_in_editor.py SHOTS_FOLDER TUTORIAL_FILES_FOLDER"""
+tutorial_in_editor.py SHOTS_FOLDER TUTORIAL_FILES_FOLDER PROJECT_FOLDER"""
+import pathlib
 import sys
 import time
 
 import pyatspi
 
-from atspi_input import (answer, application, click, drag, extents, find, gone, opened_by, press, shot,
+from atspi_input import (answer, application, click, drag, extents, find, gone, opened_by, press, search, shot,
                          text_of, type_into, until, xdo)
 
 FILES = sys.argv[2].rstrip("/") + "/"
+PROJECT = pathlib.Path(sys.argv[3])
 GARDEN, HALL, SUNSET = 0, 1, 2  # the frames' places in every frame list
 CHANGE = "Choose this option if you want to change the value of a variable when the player clicks on the selected area."
 VISIBLE = ("Choose this option if you want this area to be visible depending on the value of some variables. "
@@ -96,6 +98,41 @@ def edit_frame(name):
     selected_frame(name)
     press("Edit selected frame...")
     return find(None, "Frame background")
+
+
+def sunset_files():
+    """The bytes of every file of the frame "sunset", by name."""
+    files = [PROJECT / "Frames" / "sunset.fme", PROJECT / "Frames" / "sunset.lks"]
+    files += sorted((PROJECT / "Areas" / "sunset").glob("*")) if (PROJECT / "Areas" / "sunset").is_dir() else []
+    return {str(f.relative_to(PROJECT)): f.read_bytes() for f in files if f.is_file()}
+
+
+def keyboard_only():
+    """From the keyboard alone: F6 to the frames list, End to its last frame,
+    Delete and Return to remove it, Ctrl+Z to bring it back byte for byte,
+    F6 back to the main window."""
+    before = sunset_files()
+    frames = find(None, "Frames")
+    xdo("key", "F6")
+    until(lambda: frames.getState().contains(pyatspi.STATE_FOCUSED), 10, "F6 to reach the frames list")
+    xdo("key", "End")
+    item = find(pyatspi.ROLE_LIST_ITEM, "sunset", frames)
+    until(lambda: item.getState().contains(pyatspi.STATE_SELECTED), 10, "End to select the last frame")
+    question = opened_by(lambda: xdo("key", "Delete"))
+    shot("08b-remove-by-keyboard")
+    answer(question)  # "Do you really want to remove the frame..." OK
+    until(lambda: not (PROJECT / "Frames" / "sunset.fme").exists(), 10, "the frame removed")
+    until(lambda: search(frames, pyatspi.ROLE_LIST_ITEM, "sunset") is None, 10, "the frame gone from the list")
+    until(lambda: frames.getState().contains(pyatspi.STATE_FOCUSED), 10, "the frames list to have the keyboard again")
+    xdo("key", "ctrl+z")
+    until(lambda: sunset_files() == before, 10, "Ctrl+Z to put the frame's files back byte for byte")
+    find(pyatspi.ROLE_LIST_ITEM, "sunset", frames)
+    shot("08c-undone-by-keyboard")
+    menu = find(pyatspi.ROLE_PUSH_BUTTON, "Back")
+    xdo("key", "F6")
+    until(lambda: not frames.getState().contains(pyatspi.STATE_FOCUSED), 10, "F6 to leave the frames list")
+    print("keyboard: removed 'sunset' and undid it,", len(before), "files back", flush=True)
+    return menu
 
 
 def main():
@@ -239,6 +276,9 @@ def main():
     gone(dialog)
     until(lambda: area_at(sunset, *extents(sunset)[:2], 320, 70), 10, "the ending drawn")
     press("Done")
+
+    # The same editor from the keyboard alone: remove a frame and undo it.
+    keyboard_only()
     press("Back")
     shot("09-project")
 

@@ -1,5 +1,7 @@
 #include "editor/shell/windows/EditorWindows.h"
 
+#include "platform/KeyboardReturn.h"
+
 #include "editor/dialogs/windows/frmAreaProperties.h"
 #include "editor/dialogs/windows/frmFrameProperties.h"
 #include "editor/dialogs/windows/frmProjectProperties.h"
@@ -335,11 +337,11 @@ void EditorWindows::openDistributionBuilder()
 
 int EditorWindows::runModal(QDialog& dialog)
 {
-    const int result = dialog.exec();
-    // The keyboard comes back to the main window, not to no window at all.
-    if (m_menu->isVisible())
-        m_menu->activateWindow();
-    return result;
+    // The keyboard comes back to the window the dialog was opened from (the
+    // canvas after an area's dialog), or else to the main window, never to
+    // no window at all.
+    KeyboardReturn back(m_menu);
+    return dialog.exec();
 }
 
 void EditorWindows::showRestoredFiles()
