@@ -4,16 +4,15 @@
 #include "player/records/RecordSync.h"
 #include "player/ProjectPaths.h"
 #include "support/TempProject.h"
+#include "support/LockedFolder.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QMap>
 #include <QFile>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 namespace {
 
@@ -212,21 +211,13 @@ TEST_F(FrameRenameTest, TheNameOfAnotherFrameLeavesBothFramesAsTheyWere)
 TEST_F(FrameRenameTest, AStepThatFailsPutsBackTheStepsBefore)
 {
     // The Areas folder cannot take a new entry: the frame and links files,
-    // already renamed, go back. Folder permissions stop a user; the
-    // immutable attribute stops the superuser too, where the file system has it.
-    const QString areas = project.path() + QStringLiteral("Areas");
-    const bool superuser = geteuid() == 0;
-    const auto immutable = [&](bool on) {
-        return QProcess::execute(QStringLiteral("chattr"), {on ? QStringLiteral("+i") : QStringLiteral("-i"), areas}) == 0;
-    };
-    if (superuser && !immutable(true))
+    // already renamed, go back.
+    LockedFolder areas(project.path() + QStringLiteral("Areas"));
+    if (!areas.locked())
         GTEST_SKIP() << "the superuser cannot be stopped from renaming on this file system";
-    QFile::setPermissions(areas, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const auto before = snapshot();
     const bool renamed = FrameFiles::RenameFrame(QStringLiteral("Hall"), QStringLiteral("Great Hall"));
-    if (superuser)
-        immutable(false);
-    QFile::setPermissions(areas, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    areas.unlock();
     EXPECT_FALSE(renamed);
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Unable to rename frame areas.")});

@@ -7,6 +7,7 @@
 #include "player/records/AtomicFile.h"
 #include "player/records/FileLayer.h"
 #include "support/TempProject.h"
+#include "support/LockedFolder.h"
 
 #include <QDateTime>
 #include <QDirIterator>
@@ -251,20 +252,11 @@ TEST_F(JournalStashTest, AnUndoThatCannotMoveAFileBackKeepsItInTheStashAndKeepsT
     ASSERT_TRUE(removeHall());
     const auto removed = files();
     const int kept = stashed();
-    // Folder permissions stop a user; the immutable attribute stops the
-    // superuser too, where the file system has it.
-    const QString folder = project.path() + QStringLiteral("Frames");
-    const bool superuser = geteuid() == 0;
-    const auto immutable = [&](bool on) {
-        return QProcess::execute(QStringLiteral("chattr"), {on ? QStringLiteral("+i") : QStringLiteral("-i"), folder}) == 0;
-    };
-    if (superuser && !immutable(true))
+    LockedFolder frames(project.path() + QStringLiteral("Frames"));
+    if (!frames.locked())
         GTEST_SKIP() << "the superuser cannot be stopped from writing on this file system";
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const bool undone = journal->undo();
-    if (superuser)
-        immutable(false);
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    frames.unlock();
     EXPECT_FALSE(undone);
     EXPECT_EQ(files(), removed);
     EXPECT_EQ(stashed(), kept);

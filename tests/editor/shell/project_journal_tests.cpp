@@ -10,16 +10,15 @@
 #include "player/records/FileLayer.h"
 #include "player/records/ProjectFiles.h"
 #include "support/TempProject.h"
+#include "support/LockedFolder.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QMap>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <unistd.h>
 
 namespace {
 
@@ -291,20 +290,11 @@ TEST_F(ProjectJournalTest, AnUndoThatCannotWriteNamesTheFileAndKeepsTheHistory)
         AtomicFile::write(project.path() + QStringLiteral("Areas/Hall/1a.dat"), "moved\r\n");
     }
     const auto after = files();
-    // Folder permissions stop a user; the immutable attribute stops the
-    // superuser too, where the file system has it.
-    const QString folder = project.path() + QStringLiteral("Areas/Hall");
-    const bool superuser = geteuid() == 0;
-    const auto immutable = [&](bool on) {
-        return QProcess::execute(QStringLiteral("chattr"), {on ? QStringLiteral("+i") : QStringLiteral("-i"), folder}) == 0;
-    };
-    if (superuser && !immutable(true))
+    LockedFolder hall(project.path() + QStringLiteral("Areas/Hall"));
+    if (!hall.locked())
         GTEST_SKIP() << "the superuser cannot be stopped from writing on this file system";
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const bool undone = journal->undo();
-    if (superuser)
-        immutable(false);
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    hall.unlock();
     EXPECT_FALSE(undone);
     EXPECT_EQ(files(), after);
     ASSERT_EQ(dialogs.messages().size(), 1);
