@@ -266,7 +266,7 @@ void EditorWindows::removeFrame(const QString& frame)
 {
     FrameFiles::RemoveFrame(frame);
     if (m_frames)
-        m_frames->ListFrames(m_menu->framesAsIcons());
+        m_frames->ListRestoredFrames(m_menu->framesAsIcons());
 }
 
 void EditorWindows::openNewProject()
@@ -347,7 +347,7 @@ int EditorWindows::runModal(QDialog& dialog)
 void EditorWindows::showRestoredFiles()
 {
     if (m_frames && m_frames->isVisible())
-        m_frames->ListFrames(m_menu->framesAsIcons());
+        m_frames->ListRestoredFrames(m_menu->framesAsIcons());
     if (m_objects && m_objects->isVisible())
         m_objects->ListObjects();
     if (m_canvas && m_canvas->isVisible()) {

@@ -15,6 +15,7 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QMenu>
 #include <QMimeData>
@@ -101,6 +102,29 @@ void frmFrames::ListFrames(bool icons)
         LView->setCurrentRow(0);
     if (LView->currentItem())
         m_editedName = LView->currentItem()->text();
+}
+
+void frmFrames::ListRestoredFrames(bool icons)
+{
+    QSet<QString> before;
+    for (int i = 0; i < LView->count(); ++i)
+        before.insert(LView->item(i)->text());
+    const QString selected = selectedFrame();
+    ListFrames(icons);
+    QListWidgetItem* pick = nullptr;
+    for (int i = 0; i < LView->count() && !pick; ++i) {
+        if (!before.contains(LView->item(i)->text()))
+            pick = LView->item(i);
+    }
+    if (!pick) {
+        const QList<QListWidgetItem*> same = LView->findItems(selected, Qt::MatchFixedString);
+        pick = same.isEmpty() ? nullptr : same.first();
+    }
+    if (pick) {
+        const QSignalBlocker blocker(LView);
+        LView->setCurrentItem(pick);
+        m_editedName = pick->text();
+    }
 }
 
 QString frmFrames::selectedFrame() const

@@ -23,6 +23,9 @@ public:
     void ShowFramesWindow(QWidget* mainWindow);
     // Rebuilds the list from the Frames folder, as icons or as a list.
     void ListFrames(bool icons);
+    // Rebuilds the list after the project's files were put back by an undo or
+    // a redo: a frame that came back is selected, or else the frame that was.
+    void ListRestoredFrames(bool icons);
 
     // The frame of the selected item; empty when the list is empty or nothing
     // is selected.

@@ -136,8 +136,11 @@ private slots:
         QCOMPARE(listed(), (QStringList{QStringLiteral("Hall"), QStringLiteral("Yard")}));
         QCOMPARE(m_project->read(QStringLiteral("Areas/Yard/1a.dat")), m_areaBytes);
         QCOMPARE(undoLine(), QString());
+        // The frame that came back is the one selected, ready for the next step.
+        QCOMPARE(frames->selectedFrame(), QStringLiteral("Yard"));
         QVERIFY(press(m_menu.get(), QKeySequence(Qt::CTRL | Qt::Key_Y)));
         QCOMPARE(listed(), QStringList{QStringLiteral("Hall")});
+        QCOMPARE(frames->selectedFrame(), QStringLiteral("Hall"));
         QVERIFY(press(m_menu.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)) == true);
         QVERIFY(!m_editor->undo()->journal()->canRedo());
         QVERIFY(m_dialogs->unexpected().isEmpty());
