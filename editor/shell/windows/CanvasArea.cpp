@@ -113,6 +113,21 @@ void CanvasArea::leaveEvent(QEvent*)
 void CanvasArea::keyPressEvent(QKeyEvent* event)
 {
     const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? 10 : 1;
+    if (event->modifiers().testFlag(Qt::ControlModifier)) {
+        // Ctrl and the arrows move the right or the bottom edge.
+        QSizeF grow;
+        switch (event->key()) {
+        case Qt::Key_Left: grow = QSizeF(-step, 0); break;
+        case Qt::Key_Right: grow = QSizeF(step, 0); break;
+        case Qt::Key_Up: grow = QSizeF(0, -step); break;
+        case Qt::Key_Down: grow = QSizeF(0, step); break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        emit resizeRequested(m_index, QRectF(m_twips.topLeft(), m_twips.size() + grow * kTwipsPerPixel));
+        return;
+    }
     QPoint by;
     switch (event->key()) {
     case Qt::Key_Left: by = QPoint(-step, 0); break;

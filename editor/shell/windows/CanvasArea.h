@@ -35,6 +35,9 @@ signals:
     // coordinates of the area's parent.
     void moveFinished(int index, QPointF topLeftTwips, QPoint releasedAt);
     void contextRequested(int index, QPoint globalPosition);
+    // Ctrl with an arrow key: the area's new rectangle (twips), one pixel
+    // (ten with Shift) wider, narrower, taller or shorter.
+    void resizeRequested(int index, QRectF twips);
     void propertiesRequested(int index);
     void removeRequested(int index);
     // An object from the objects list dropped on the area.

@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QMenu>
+#include <QShortcut>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -74,6 +75,12 @@ frmMain::frmMain(QWidget* parent)
     connect(remove, &QAction::triggered, this, &frmMain::mnuAreaRemove_Click);
     connect(cancel, &QAction::triggered, this, &frmMain::mnuAreaCancel_Click);
 
+    auto* insert = new QShortcut(QKeySequence(Qt::Key_Insert), this);
+    insert->setContext(Qt::WindowShortcut);
+    connect(insert, &QShortcut::activated, this, &frmMain::drawAreaFromKeyboard);
+    BackImage->setToolTip(QStringLiteral("Insert draws a new area from the keyboard; Tab goes from area to area, the "
+                                         "arrows move it, Ctrl with the arrows sizes it, Enter opens its properties."));
+
     ChangeResolution();
     Mnemonics::assign(this);
 }
@@ -113,6 +120,7 @@ CanvasArea* frmMain::addArea(int k, const QRectF& twips)
     auto* control = new CanvasArea(k, BackImage);
     control->setTwipsGeometry(twips);
     connect(control, &CanvasArea::moveFinished, this, &frmMain::areaMoveFinished);
+    connect(control, &CanvasArea::resizeRequested, this, &frmMain::areaResizeRequested);
     connect(control, &CanvasArea::contextRequested, this, &frmMain::showAreaMenu);
     connect(control, &CanvasArea::objectDropped, this, &frmMain::areaObjectDropped);
     // The keyboard takes the pop-up menu's steps.
@@ -227,11 +235,15 @@ void frmMain::backgroundMoved(const QPoint& at)
 void frmMain::backgroundReleased()
 {
     const int k = m_drawing;
-    CanvasArea* control = m_areas.value(k);
     m_drawing = 0;
-    if (!control)
+    if (!m_areas.contains(k))
         return;
-    const QRectF twips = control->twipsGeometry();
+    finishNewArea(k);
+}
+
+bool frmMain::finishNewArea(int k)
+{
+    const QRectF twips = m_areas.value(k)->twipsGeometry();
     bool kept = false;
     {
         // The area's files and the frame's new count are one action.
@@ -247,6 +259,20 @@ void frmMain::backgroundReleased()
     // The dialog may have given the new area a picture: show it as saved.
     if (kept)
         LoadEditorAreas();
+    return kept;
+}
+
+void frmMain::drawAreaFromKeyboard()
+{
+    if (m_drawing != 0 || ProcessState::StatusText.toInt() != 0)
+        return;
+    const int k = GetFreeAreaIndex();
+    setStatus(k);
+    const QSize size(std::max(4, std::min(96, BackImage->width() / 4)), std::max(4, std::min(64, BackImage->height() / 4)));
+    const QPoint corner((BackImage->width() - size.width()) / 2, (BackImage->height() - size.height()) / 2);
+    addArea(k, QRectF(toTwips(corner), QSizeF(size) * kTwipsPerPixel));
+    if (finishNewArea(k))
+        focusArea(k);
 }
 
 void frmMain::areaMoveFinished(int k, QPointF topLeftTwips, QPoint releasedAt)
@@ -255,12 +281,27 @@ void frmMain::areaMoveFinished(int k, QPointF topLeftTwips, QPoint releasedAt)
     // Released away from the canvas: the area stays where it was.
     if (!control || !BackImage->rect().contains(releasedAt))
         return;
-    const QRectF twips(QPointF(std::round(topLeftTwips.x()), std::round(topLeftTwips.y())),
-                       control->twipsGeometry().size());
-    control->setTwipsGeometry(twips);
+    placeArea(k, QRectF(QPointF(std::round(topLeftTwips.x()), std::round(topLeftTwips.y())), control->twipsGeometry().size()),
+              QStringLiteral("move area %1").arg(k));
+}
+
+void frmMain::areaResizeRequested(int k, QRectF twips)
+{
+    // An area keeps the smallest size a drawn one may have, and stays on the canvas.
+    const QRectF canvas(QPointF(0, 0), QSizeF(BackImage->size()) * kTwipsPerPixel);
+    if (!m_areas.contains(k) || twips.width() < kSmallestArea || twips.height() < kSmallestArea ||
+        twips.right() > canvas.right() || twips.bottom() > canvas.bottom())
+        return;
+    placeArea(k, QRectF(twips.topLeft(), QSizeF(std::round(twips.width()), std::round(twips.height()))),
+              QStringLiteral("resize area %1").arg(k));
+}
+
+void frmMain::placeArea(int k, const QRectF& twips, const QString& what)
+{
+    m_areas.value(k)->setTwipsGeometry(twips);
     setStatus(k);
     {
-        JournalAction action(QStringLiteral("move area %1").arg(k));
+        JournalAction action(what);
         emit areaMoved(k, twips);
     }
     setStatus(0);

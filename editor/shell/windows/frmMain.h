@@ -41,6 +41,9 @@ public:
     void mnuAreaProperties_Click();
     void mnuAreaRemove_Click();
     void mnuAreaCancel_Click();
+    // Insert: a new area drawn from the keyboard, in the middle of the
+    // frame, with its properties asked for as after a drawn rectangle.
+    void drawAreaFromKeyboard();
 
     QWidget* BackImage = nullptr;
     QMenu* mnuAreaModify = nullptr;
@@ -68,7 +71,13 @@ private:
     void backgroundPressed(const QPoint& at, Qt::MouseButton button);
     void backgroundMoved(const QPoint& at);
     void backgroundReleased();
+    // The new area k on the canvas is offered to the dialog; it stays when
+    // the author keeps it.
+    bool finishNewArea(int k);
     void areaMoveFinished(int k, QPointF topLeftTwips, QPoint releasedAt);
+    void areaResizeRequested(int k, QRectF twips);
+    // Writes area k's new rectangle as one author action named `what`.
+    void placeArea(int k, const QRectF& twips, const QString& what);
     void areaObjectDropped(int k, const QString& object);
     // After the dialog or a removal the areas are made anew: the focus goes
     // back to area k.

@@ -378,6 +378,50 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), m_canvas->area(2));
     }
 
+    // Insert draws a new area in the middle of the frame and asks for its
+    // properties as a drawn rectangle does; Ctrl with the arrows moves its
+    // right or bottom edge by a pixel (ten with Shift), never below the
+    // smallest area nor past the canvas.
+    void theKeyboardDrawsAndSizesAreas()
+    {
+        openHall(2);
+        m_canvas->show();
+        m_canvas->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_canvas));
+        m_editor->keepNewAreas = false;
+        QTest::keyClick(m_canvas, Qt::Key_Insert);
+        QCOMPARE(m_editor->calls, QStringList{QStringLiteral("new 3 4080,3120 1440x960")});
+        QCOMPARE(m_canvas->areaCount(), 2);
+        QCOMPARE(linksOnDisk(), qint16(2));
+
+        m_editor->keepNewAreas = true;
+        QTest::keyClick(m_canvas, Qt::Key_Insert);
+        QCOMPARE(m_editor->calls.last(), QStringLiteral("new 3 4080,3120 1440x960"));
+        QCOMPARE(m_editor->statusDuringCall, QStringLiteral("3"));
+        QCOMPARE(linksOnDisk(), qint16(3));
+        QCOMPARE(storedRectangle(3), QRectF(4080, 3120, 1440, 960));
+        QTRY_COMPARE(QApplication::focusWidget(), m_canvas->area(3));
+
+        CanvasArea* area = m_canvas->area(3);
+        QTest::keyClick(area, Qt::Key_Right, Qt::ControlModifier);
+        QTest::keyClick(area, Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(storedRectangle(3), QRectF(4080, 3120, 1455, 1110));
+        QCOMPARE(area->geometry(), QRect(272, 208, 97, 74));
+        const int written = int(m_editor->calls.size());
+
+        // Narrowed to the smallest area and no further.
+        for (int i = 0; i < 12; ++i)
+            QTest::keyClick(area, Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(storedRectangle(3), QRectF(4080, 3120, 105, 1110));
+        QCOMPARE(m_editor->calls.size(), written + 9);
+        // Widened to the canvas's right edge and no further.
+        for (int i = 0; i < 40; ++i)
+            QTest::keyClick(area, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(storedRectangle(3).right() <= 640 * 15);
+        QVERIFY(storedRectangle(3).right() > 640 * 15 - 150);
+        QCOMPARE(ProcessState::StatusText, QStringLiteral("0"));
+    }
+
     void objectsDroppedOnAnAreaAskForTheirEvent()
     {
         openHall(2);
