@@ -130,7 +130,9 @@ def windows(app=None):
     app = app or application()
     found = {}
     for window in app:
-        if window is not None and showing(window):
+        # A tooltip that shows while the mouse rests is not a window an
+        # action opened.
+        if window is not None and showing(window) and window.getRole() != pyatspi.ROLE_TOOL_TIP:
             found[window.path] = window
     return found
 
