@@ -197,3 +197,14 @@ def drag(x1, y1, x2, y2, pause=0.1):
         time.sleep(0.02)
     xdo("mouseup", 1)
     time.sleep(pause)
+
+
+def load_last_project():
+    """"Load Project" with the keyboard: the last entry of the folder list."""
+    press("Load Project")
+    xdo("key", "Tab")
+    time.sleep(0.3)
+    xdo("key", "End")
+    time.sleep(0.3)
+    xdo("key", "Return")
+    time.sleep(1.5)

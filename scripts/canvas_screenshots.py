@@ -4,20 +4,14 @@ import time
 
 import pyatspi
 
-from atspi_input import click, drag, extents, find, press, shot, xdo, application
+from atspi_input import load_last_project, click, drag, extents, find, press, shot, xdo, application
 
 
 def main():
     application()
     time.sleep(1)
     # Load the demo: the last entry of the folder list is its project.
-    press("Load Project")
-    xdo("key", "Tab")
-    time.sleep(0.3)
-    xdo("key", "End")
-    time.sleep(0.3)
-    xdo("key", "Return")
-    time.sleep(1.5)
+    load_last_project()
     press("Edit project...")
     click(find(pyatspi.ROLE_LIST_ITEM))
     shot("01-project")

@@ -4,7 +4,7 @@ import time
 
 import pyatspi
 
-from atspi_input import application, click, find, press, shot, xdo
+from atspi_input import load_last_project, application, click, find, press, shot, xdo
 
 
 def main():
@@ -16,13 +16,7 @@ def main():
     shot("08-help-panel")
     press("Back")
     # Load Project; the tutorial's game is the only project in the list.
-    press("Load Project")
-    xdo("key", "Tab")
-    time.sleep(0.3)
-    xdo("key", "End")
-    time.sleep(0.3)
-    xdo("key", "Return")
-    time.sleep(1.5)
+    load_last_project()
     shot("07-project-panel")
     press("Edit project...")
     time.sleep(0.5)

@@ -6,12 +6,11 @@
 // are read.
 #include "EveryWindow.h"
 #include "editor/shell/windows/Mnemonics.h"
+#include "support/FolderSnapshot.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QCryptographicHash>
 #include <QDialog>
-#include <QDirIterator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,19 +25,6 @@ namespace {
 QString nameOf(const QWidget* w)
 {
     return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
-}
-
-// Every file of a folder with a digest of its bytes.
-QMap<QString, QByteArray> snapshot(const QString& folder)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        if (file.open(QIODevice::ReadOnly))
-            files.insert(it.filePath(), QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1));
-    }
-    return files;
 }
 
 // The controls Tab stops at, as the window shows them.
@@ -145,14 +131,14 @@ public:
             hasDefault = hasDefault || (b->isDefault() && b->isVisibleTo(dialog));
         if (!hasDefault)
             findings << where + QStringLiteral(": no button is pressed by Enter");
-        const QMap<QString, QByteArray> before = snapshot(project);
+        const QMap<QString, QByteArray> before = folderSnapshot(project);
         dialog->setResult(-1);
         QWidget* focus = dialog->focusWidget() ? dialog->focusWidget() : dialog;
         QTest::keyClick(focus, Qt::Key_Escape);
         QCoreApplication::processEvents();
         if (dialog->isVisible() || dialog->result() != QDialog::Rejected)
             findings << where + QStringLiteral(": Escape does not cancel the dialog");
-        if (snapshot(project) != before)
+        if (folderSnapshot(project) != before)
             findings << where + QStringLiteral(": Escape changed the project's files");
     }
 

@@ -5,14 +5,13 @@
 #include "player/ProjectPaths.h"
 #include "support/TempProject.h"
 #include "support/LockedFolder.h"
+#include "support/FolderSnapshot.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QMap>
 #include <QFile>
 
 #include <gtest/gtest.h>
-
 
 namespace {
 
@@ -177,17 +176,7 @@ protected:
         project.write(QStringLiteral("Areas/Hall/1a.dat"), "hall area");
         project.writeLines(QStringLiteral("Frames/Cellar.fme"), {QStringLiteral("1")});
     }
-    // Every file of the project, by path, with its content.
-    QMap<QString, QByteArray> snapshot() const
-    {
-        QMap<QString, QByteArray> files;
-        QDirIterator it(project.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            files.insert(path.mid(project.path().size()), project.read(path.mid(project.path().size())));
-        }
-        return files;
-    }
+    QMap<QString, QByteArray> snapshot() const { return folderSnapshot(project.path()); }
 };
 
 TEST_F(FrameRenameTest, TheNameOfAnotherFrameLeavesBothFramesAsTheyWere)

@@ -8,9 +8,9 @@
 #include "player/records/FileLayer.h"
 #include "support/TempProject.h"
 #include "support/LockedFolder.h"
+#include "support/FolderSnapshot.h"
 
 #include <QDateTime>
-#include <QDirIterator>
 #include <QFile>
 #include <QMap>
 #include <QProcess>
@@ -21,22 +21,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Every entry of a folder by its path as spelled on disk: a file with its
-// bytes, a folder marked as one.
-QMap<QString, QByteArray> snapshot(const QString& root)
-{
-    QMap<QString, QByteArray> entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info(it.next());
-        const QString relative = info.filePath().mid(root.size());
-        QFile file(info.filePath());
-        entries.insert(relative, info.isDir() ? QByteArrayLiteral("<folder>")
-                                              : (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()));
-    }
-    return entries;
-}
 
 int filesIn(const QString& folder) { return int(QDir(folder).entryList(QDir::Files | QDir::Hidden).size()); }
 
@@ -76,7 +60,7 @@ protected:
         journal.reset();
         journal = std::make_unique<ProjectJournal>(project.path(), limits, parent.isEmpty() ? stashes.path() : parent);
     }
-    QMap<QString, QByteArray> files() const { return snapshot(project.path()); }
+    QMap<QString, QByteArray> files() const { return folderSnapshot(project.path()); }
     bool removeHall()
     {
         dialogs.queueAnswer(Dialogs::OK);

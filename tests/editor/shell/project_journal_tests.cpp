@@ -11,8 +11,8 @@
 #include "player/records/ProjectFiles.h"
 #include "support/TempProject.h"
 #include "support/LockedFolder.h"
+#include "support/FolderSnapshot.h"
 
-#include <QDirIterator>
 #include <QFile>
 #include <QMap>
 
@@ -21,26 +21,6 @@
 #include <functional>
 
 namespace {
-
-// Every entry of a folder by its path as spelled on disk: a file with its
-// bytes, a folder marked as one.
-QMap<QString, QByteArray> snapshot(const QString& root)
-{
-    QMap<QString, QByteArray> entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info(it.next());
-        const QString relative = info.filePath().mid(root.size());
-        if (info.isDir()) {
-            entries.insert(relative, QByteArrayLiteral("<folder>"));
-        } else {
-            QFile file(info.filePath());
-            file.open(QIODevice::ReadOnly);
-            entries.insert(relative, file.readAll());
-        }
-    }
-    return entries;
-}
 
 // The frame "Hall" with two areas, an event on area 1, and the solid frame
 // "Cellar" without areas, in a project with one variable.
@@ -74,7 +54,7 @@ protected:
         FrameRecord::current() = FrameRecord{};
     }
 
-    QMap<QString, QByteArray> files() const { return snapshot(project.path()); }
+    QMap<QString, QByteArray> files() const { return folderSnapshot(project.path()); }
 
     // Runs `change` as one action and checks that undo gives back the files
     // before it and redo the files after it, twice over.

@@ -17,9 +17,9 @@
 #include "player/windows/frmWelcome.h"
 #include "support/OffscreenWarnings.h"
 #include "support/TempProject.h"
+#include "support/FolderSnapshot.h"
 
 #include <QComboBox>
-#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,19 +32,6 @@ namespace {
 const QString kStartFrameMessage = QStringLiteral(
     "You must select the frame you want to show when starting the game.\n\nPlease select a valid Starting Frame "
     "from the project properties.");
-
-// Every file of a folder with its content, to show that nothing was written.
-QMap<QString, QByteArray> snapshot(const QString& folder)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        file.open(QIODevice::ReadOnly);
-        files.insert(it.filePath(), file.readAll());
-    }
-    return files;
-}
 
 // The editor's coordinator with the windows beside the menu, the frame
 // editing and removal, the distribution builder and the program's end
@@ -425,7 +412,7 @@ private slots:
         QCOMPARE(m_menu->currentPanel(), EditorPanel::ListOfEvents);
         QCOMPARE(m_menu->EventsList->count(), 2);
 
-        const auto before = snapshot(m_project->path());
+        const auto before = folderSnapshot(m_project->path());
         m_menu->ShowPanel(EditorPanel::Project);
         m_menu->cmdQuitProject_Click();
         QCOMPARE(m_menu->windowTitle(), QStringLiteral("Do you really want to quit ?"));
@@ -435,7 +422,7 @@ private slots:
         m_menu->cmdYesClose->click();
         QCOMPARE(m_menu->currentPanel(), EditorPanel::Start);
         QCOMPARE(m_menu->EventsList->count(), 0);
-        QCOMPARE(snapshot(m_project->path()), before);
+        QCOMPARE(folderSnapshot(m_project->path()), before);
         QVERIFY(m_dialogs->shown().isEmpty());
     }
 
@@ -446,7 +433,6 @@ private slots:
         m_project->write(QStringLiteral("Areas/Hall/1_key.drg"), "x");
         m_project->write(QStringLiteral("Areas/Hall/2_lamp.drg"), "x");
         m_menu->cmdRemoveEvents_Click();
-
 
         expectMessages(1);
         m_menu->cmdRemoveSelectedEvent_Click();
